@@ -1,0 +1,242 @@
+#pragma once
+
+#include "station.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <vector>
+
+// The in-memory image of one route folder: the settings of the front, side and back boards
+// and of the interior running line, the announcement words, the advertising folder and list,
+// and the stops in travel order (forward direction first, then the return direction).
+// A plain value without signals; it owns its stops.
+class RouteData
+{
+public:
+    // Display mode bits of the three outside boards.
+    enum ModeBit {
+        StaticMode = 1,
+        OnlyDestinationMode = 2,
+        VerticalStationsMode = 4,
+        CenteredMode = 8,
+        EnlargedDestinationMode = 16,
+    };
+
+    RouteData();
+    ~RouteData();
+    RouteData(const RouteData &) = delete;
+    RouteData &operator=(const RouteData &) = delete;
+
+    // Reads the route folder at path: ost.txt must be readable, the other files are optional.
+    // Refused when a route is already loaded or path is empty.
+    bool load(const QString &path);
+    // Writes every file of the route folder, stopping at the first one that fails.
+    bool save();
+
+    int stationCount() const { return int(m_stations.size()); }
+    // The stop at index, or null when there is none.
+    Station *stationAt(int index) const;
+    bool isValidStationIndex(int index) const { return index >= 0 && index < stationCount(); }
+    bool hasReturnDirection() const { return m_backStationIndex >= 0 && m_backStationIndex < stationCount(); }
+    // Inserts station at index (stationCount() appends) and takes ownership. Without a station a
+    // new one is made, named with the stop word of each language.
+    void insertStation(int index, Station *station = nullptr);
+    // Removes the stop at index and hands it to the caller.
+    Station *takeStation(int index);
+    void removeStation(int index);
+
+    // text without the leading stop word of the language and without enclosing quotes: the
+    // side board name derived from a stop announcement.
+    QString strippedName(int language, const QString &text) const;
+    // adFolder from the last "/" of the route folder on: how script.txt stores it.
+    QString relativeAdFolder() const;
+
+    // The route folder files, one reader and one writer each; true when the file could be
+    // read, or was written and committed.
+    bool readStationList();
+    bool writeStationList() const;
+    bool readSideBoard();
+    bool writeSideBoard() const;
+    bool readBackBoard();
+    bool writeBackBoard() const;
+    bool readScript();
+    bool writeScript() const;
+    bool readCoordinates();
+    bool writeCoordinates() const;
+    // The advertising list lives in rscript.txt of the advertising folder; writing it is
+    // skipped (and succeeds) while that folder does not exist.
+    bool readAdTexts();
+    bool writeAdTexts() const;
+    // Gives the side names of the stops from their announcements, skipping next-stop
+    // entries of the alternating layout.
+    void defaultSideNames();
+
+    // Fills an empty route with the example content that a folder without a station list
+    // opens with. Refused when a route is loaded or path is empty.
+    bool createNew(const QString &path);
+    // The stop announcement for a next-stop announcement of the language, and the reverse:
+    // the leading announcement word is exchanged.
+    QString toStationText(int language, const QString &nextText) const;
+    QString toNextText(int language, const QString &stationText) const;
+
+    int backStationIndex() const { return m_backStationIndex; }
+    void setBackStationIndex(int index) { m_backStationIndex = index; }
+    QString folder() const { return m_folder; }
+    void setFolder(const QString &folder) { m_folder = folder; }
+
+    QString frontNumber() const { return m_frontNumber; }
+    void setFrontNumber(const QString &text) { m_frontNumber = text; }
+    QString frontStartingPoint(int language) const { return m_frontStartingPoint[language]; }
+    void setFrontStartingPoint(int language, const QString &text) { m_frontStartingPoint[language] = text; }
+    QString frontDestination(int language) const { return m_frontDestination[language]; }
+    void setFrontDestination(int language, const QString &text) { m_frontDestination[language] = text; }
+
+    QString sideNumber() const { return m_sideNumber; }
+    void setSideNumber(const QString &text) { m_sideNumber = text; }
+    QString sideStartingPoint(int language) const { return m_sideStartingPoint[language]; }
+    void setSideStartingPoint(int language, const QString &text) { m_sideStartingPoint[language] = text; }
+    QString sideDestination(int language) const { return m_sideDestination[language]; }
+    void setSideDestination(int language, const QString &text) { m_sideDestination[language] = text; }
+    QString sideSeparator() const { return m_sideSeparator; }
+    void setSideSeparator(const QString &text) { m_sideSeparator = text; }
+
+    QString backNumber() const { return m_backNumber; }
+    void setBackNumber(const QString &text) { m_backNumber = text; }
+    QString backStartingPoint(int language) const { return m_backStartingPoint[language]; }
+    void setBackStartingPoint(int language, const QString &text) { m_backStartingPoint[language] = text; }
+    QString backDestination(int language) const { return m_backDestination[language]; }
+    void setBackDestination(int language, const QString &text) { m_backDestination[language] = text; }
+
+    QString stationWord(int language) const { return m_stationWord[language]; }
+    void setStationWord(int language, const QString &text) { m_stationWord[language] = text.trimmed(); }
+    QString nextWord(int language) const { return m_nextWord[language]; }
+    void setNextWord(int language, const QString &text) { m_nextWord[language] = text.trimmed(); }
+
+    QString salonTimeText() const { return m_salonTimeText; }
+    void setSalonTimeText(const QString &text) { m_salonTimeText = text; }
+    QByteArray salonTabloOrder() const { return m_salonTabloOrder; }
+    void setSalonTabloOrder(const QByteArray &order) { m_salonTabloOrder = order; }
+    QString adFolder() const { return m_adFolder; }
+    void setAdFolder(const QString &folder) { m_adFolder = folder; }
+    QString salonTempText(int language) const { return m_salonTempText[language]; }
+    void setSalonTempText(int language, const QString &text) { m_salonTempText[language] = text; }
+    QString outsideTempText(int language) const { return m_outsideTempText[language]; }
+    void setOutsideTempText(int language, const QString &text) { m_outsideTempText[language] = text; }
+    QString routeText(int language) const { return m_routeText[language]; }
+    void setRouteText(int language, const QString &text) { m_routeText[language] = text; }
+    QStringList adTextFiles() const { return m_adTextFiles; }
+    void setAdTextFiles(const QStringList &files) { m_adTextFiles = files; }
+
+    int leftSofitColor() const { return m_leftSofitColor; }
+    void setLeftSofitColor(int code) { m_leftSofitColor = code; }
+    int rightSofitColor() const { return m_rightSofitColor; }
+    void setRightSofitColor(int code) { m_rightSofitColor = code; }
+    int brValues(int index) const { return m_brValues[index]; }
+    void setBrValues(int index, int value) { m_brValues[index] = value; }
+
+    int frontNumberColor() const { return m_frontNumberColor; }
+    void setFrontNumberColor(int color) { m_frontNumberColor = color; }
+    int frontStartColor() const { return m_frontStartColor; }
+    void setFrontStartColor(int color) { m_frontStartColor = color; }
+    int frontDestColor() const { return m_frontDestColor; }
+    void setFrontDestColor(int color) { m_frontDestColor = color; }
+    int sideNumberColor() const { return m_sideNumberColor; }
+    void setSideNumberColor(int color) { m_sideNumberColor = color; }
+    int sideStartColor() const { return m_sideStartColor; }
+    void setSideStartColor(int color) { m_sideStartColor = color; }
+    int sideDestColor() const { return m_sideDestColor; }
+    void setSideDestColor(int color) { m_sideDestColor = color; }
+    int backNumberColor() const { return m_backNumberColor; }
+    void setBackNumberColor(int color) { m_backNumberColor = color; }
+    int backStartColor() const { return m_backStartColor; }
+    void setBackStartColor(int color) { m_backStartColor = color; }
+    int backDestColor() const { return m_backDestColor; }
+    void setBackDestColor(int color) { m_backDestColor = color; }
+    int salonColor() const { return m_salonColor; }
+    void setSalonColor(int color) { m_salonColor = color; }
+
+    int frontFont() const { return m_frontFont; }
+    void setFrontFont(int font) { m_frontFont = font; }
+    int sideFont() const { return m_sideFont; }
+    void setSideFont(int font) { m_sideFont = font; }
+    int backFont() const { return m_backFont; }
+    void setBackFont(int font) { m_backFont = font; }
+    int frontMode() const { return m_frontMode; }
+    void setFrontMode(int mode) { m_frontMode = mode; }
+    int sideMode() const { return m_sideMode; }
+    void setSideMode(int mode) { m_sideMode = mode; }
+    int backMode() const { return m_backMode; }
+    void setBackMode(int mode) { m_backMode = mode; }
+
+    int frontNameTimeout() const { return m_frontNameTimeout; }
+    void setFrontNameTimeout(int timeout) { m_frontNameTimeout = timeout; }
+    int backNameTimeout() const { return m_backNameTimeout; }
+    void setBackNameTimeout(int timeout) { m_backNameTimeout = timeout; }
+    int nextStationDelay() const { return m_nextStationDelay; }
+    void setNextStationDelay(int seconds) { m_nextStationDelay = seconds; }
+    int sideSValue() const { return m_sideSValue; }
+    void setSideSValue(int value) { m_sideSValue = value; }
+    int sideNameTimeout() const { return m_sideNameTimeout; }
+    void setSideNameTimeout(int timeout) { m_sideNameTimeout = timeout; }
+    int sideStationCount() const { return m_sideStationCount; }
+    void setSideStationCount(int count) { m_sideStationCount = count; }
+
+    bool cyclePlay() const { return m_cyclePlay; }
+    void setCyclePlay(bool cycle) { m_cyclePlay = cycle; }
+    bool frontFontFromStationList() const { return m_frontFontFromStationList; }
+    void setFrontFontFromStationList(bool fromStationList) { m_frontFontFromStationList = fromStationList; }
+
+private:
+    std::vector<std::unique_ptr<Station>> m_stations;
+    int m_backStationIndex = 0;
+    QString m_folder;
+    QString m_frontNumber;
+    TextPair m_frontStartingPoint;
+    TextPair m_frontDestination;
+    QString m_sideNumber;
+    TextPair m_sideStartingPoint;
+    TextPair m_sideDestination;
+    QString m_sideSeparator;
+    QString m_backNumber;
+    TextPair m_backStartingPoint;
+    TextPair m_backDestination;
+    TextPair m_stationWord;
+    TextPair m_nextWord;
+    QString m_salonTimeText;
+    QByteArray m_salonTabloOrder;
+    QString m_adFolder;
+    TextPair m_salonTempText;
+    TextPair m_outsideTempText;
+    TextPair m_routeText;
+    QStringList m_adTextFiles;
+    int m_leftSofitColor = 0;
+    int m_rightSofitColor = 0;
+    int m_brValues[2] = {0, 0};
+    int m_frontNumberColor = 0;
+    int m_frontStartColor = 0;
+    int m_frontDestColor = 0;
+    int m_sideNumberColor = 0;
+    int m_sideStartColor = 0;
+    int m_sideDestColor = 0;
+    int m_backNumberColor = 0;
+    int m_backStartColor = 0;
+    int m_backDestColor = 0;
+    int m_salonColor = 0;
+    int m_frontFont = 0;
+    int m_sideFont = 0;
+    int m_backFont = 0;
+    int m_frontMode = 0;
+    int m_sideMode = 0;
+    int m_backMode = 0;
+    int m_frontNameTimeout = 0;
+    int m_backNameTimeout = 0;
+    int m_nextStationDelay = 0;
+    int m_sideSValue = 0;
+    int m_sideNameTimeout = 0;
+    int m_sideStationCount = 0;
+    bool m_cyclePlay = false;
+    bool m_frontFontFromStationList = false;
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The value rules that every route-folder file shares: text decoding, file kinds, colours and
+// decimal numbers as the on-board unit writes them.
+
+// Decodes one text field: UTF-8 when the bytes look like UTF-8, otherwise Windows-1251,
+// the encoding of files prepared with older tools.
+QString decodeFileText(const QByteArray &bytes);
+
+// True when the bytes up to the first zero byte are more likely UTF-8 than Windows-1251.
+// Empty and pure ASCII input counts as UTF-8.
+bool looksLikeUtf8(const QByteArray &bytes);
+
+enum FileKind { OtherFile = 0, SoundFile = 1, TextFile = 2 };
+
+// SoundFile for names ending in ".wav", ".mp3" or ".ape", TextFile for ".txt" (any letter
+// case), OtherFile for anything else and for the empty name.
+int fileKind(const QString &name);
+
+// Reads a hexadecimal colour. Up to three digits are one digit per channel, each the high
+// half of its byte ("abc" is 0xa0b0c0); longer numbers are taken as they are; no number is 0.
+int parseHexColor(const QByteArray &bytes);
+
+// The colour as six lower-case hexadecimal digits (bits 0 to 23).
+QByteArray formatHexColor(int color);
+
+// The decimal number the bytes hold, or 0 when they hold none.
+int parseDecimal(const QByteArray &bytes);

@@ -1,0 +1,37 @@
+#!/bin/sh
+# Installs the Debian packages that building, running and testing Marvolt need.
+# Idempotent: asks apt only when dpkg reports a package missing.
+set -eu
+
+PACKAGES="
+cmake
+g++
+make
+qtbase5-dev
+qtbase5-dev-tools
+qttools5-dev-tools
+qtmultimedia5-dev
+libqt5multimedia5-plugins
+gstreamer1.0-plugins-base
+gstreamer1.0-plugins-good
+qtpositioning5-dev
+"
+
+missing=""
+for package in $PACKAGES; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing="$missing $package"
+    fi
+done
+
+[ -z "$missing" ] && exit 0
+
+if [ "$(id -u)" -ne 0 ]; then
+    echo "Missing packages:$missing" >&2
+    echo "Run 'make' as root, or install them with: sudo apt-get install$missing" >&2
+    exit 1
+fi
+
+echo "Installing:$missing"
+apt-get update -q
+DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $missing
