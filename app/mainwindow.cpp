@@ -1,0 +1,312 @@
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "aboutdialog.h"
+#include "routeform.h"
+#include "tablocolordialog.h"
+
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QTabBar>
+#include <QToolButton>
+
+namespace {
+
+const char recentOpenKey[] = "recentOpen";
+const char recentPathKey[] = "path";
+const char recentColorsKey[] = "recentColors";
+const char recentColorKey[] = "color";
+
+QStringList readRecentRoutes()
+{
+    QSettings settings;
+    QStringList paths;
+    const int count = settings.beginReadArray(QLatin1String(recentOpenKey));
+    for (int index = 0; index < count; ++index) {
+        settings.setArrayIndex(index);
+        paths.append(settings.value(QLatin1String(recentPathKey)).toString());
+    }
+    settings.endArray();
+    return paths;
+}
+
+QList<uint> readRecentColors()
+{
+    QSettings settings;
+    QList<uint> colors;
+    const int count = settings.beginReadArray(QLatin1String(recentColorsKey));
+    for (int index = 0; index < count; ++index) {
+        settings.setArrayIndex(index);
+        colors.append(settings.value(QLatin1String(recentColorKey)).toUInt());
+    }
+    settings.endArray();
+    return colors;
+}
+
+FrontTabloType storedTabloType(const char *key, FrontTabloType defaultType)
+{
+    const int type = QSettings().value(QLatin1String(key), int(defaultType)).toInt();
+    return type >= 0 && type < frontTabloTypeCount ? FrontTabloType(type) : defaultType;
+}
+
+void storeTabloType(const char *key, FrontTabloType type)
+{
+    QSettings().setValue(QLatin1String(key), int(type));
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent)
+    , ui(std::make_unique<Ui::MainWindow>())
+    , recentMenu(new QMenu(this))
+    , colorDialog(nullptr)
+    , basicColors({0x800000, 0x008000, 0x804000, 0x808000, 0x404040, 0x008080, 0x000080})
+{
+    // The icons live in this static library, so their registration must be asked for.
+    Q_INIT_RESOURCE(icons);
+    ui->setupUi(this);
+    resize(800, 600);
+    ui->saveAction->setEnabled(false);
+    ui->undoAction->setEnabled(false);
+    ui->redoAction->setEnabled(false);
+    setContextMenuPolicy(Qt::NoContextMenu);
+
+    connect(recentMenu, &QMenu::aboutToShow, this, &MainWindow::onRecentMenuAboutToShow);
+    connect(recentMenu, &QMenu::triggered, this, &MainWindow::onRecentMenuClicked);
+    createOpenButton();
+
+    const QStringList recentRoutes = readRecentRoutes();
+    if (!recentRoutes.isEmpty())
+        lastRoutePath = recentRoutes.first();
+    recentColors = readRecentColors();
+
+    colorDialog = new TabloColorDialog(this);
+    connect(colorDialog, &QDialog::accepted, this, &MainWindow::onTabloColorDlgAccepted);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::createOpenButton()
+{
+    auto *openButton = new QToolButton(this);
+    openButton->setObjectName(QStringLiteral("openBtn"));
+    openButton->setIcon(QIcon(QStringLiteral(":/icons/open.png")));
+    openButton->setToolTip(tr("Открыть маршрут"));
+    openButton->setShortcut(QKeySequence::Open);
+    openButton->setMenu(recentMenu);
+    openButton->setPopupMode(QToolButton::MenuButtonPopup);
+    connect(openButton, &QToolButton::clicked, this, &MainWindow::onOpenBtnClicked);
+    ui->toolBar->insertWidget(ui->saveAction, openButton);
+    ui->toolBar->insertSeparator(ui->saveAction);
+}
+
+void MainWindow::openRouteFolder(const QString &path)
+{
+    lastRoutePath = path;
+    addRecentRoute(path);
+
+    auto *page = new RouteForm;
+    page->setFrontTabloType(storedTabloType("frontTablo/type", FrontTablo32x192Color));
+    connect(page, &RouteForm::frontTabloTypeChanged, this, &MainWindow::onFrontTabloTypeChanged);
+    page->setSideTabloType(storedTabloType("sideTablo/type", FrontTablo16x128));
+    connect(page, &RouteForm::sideTabloTypeChanged, this, &MainWindow::onSideTabloTypeChanged);
+    page->setBackTabloType(storedTabloType("backTablo/type", FrontTablo16x128));
+    connect(page, &RouteForm::backTabloTypeChanged, this, &MainWindow::onBackTabloTypeChanged);
+    connect(page, &RouteForm::showTabloColorDialog, this, &MainWindow::showTabloColorDialog);
+    connect(this, &MainWindow::tabloColorDialogResult, page, &RouteForm::onTabloColorDialogResult);
+    page->openRoute(path);
+
+    const int index = ui->tabWidget->addTab(page, path.mid(path.lastIndexOf(QLatin1Char('/')) + 1));
+    ui->tabWidget->setTabToolTip(index, path);
+    QTabBar *tabBar = ui->tabWidget->tabBar();
+    QWidget *closeButton = tabBar->tabButton(index, QTabBar::RightSide);
+    if (!closeButton)
+        closeButton = tabBar->tabButton(index, QTabBar::LeftSide);
+    if (closeButton)
+        closeButton->setToolTip(tr("Закрыть маршрут"));
+    ui->tabWidget->setCurrentIndex(index);
+}
+
+void MainWindow::addRecentRoute(const QString &path)
+{
+    QStringList paths{path};
+    for (const QString &stored : readRecentRoutes()) {
+        if (paths.size() >= maxRecentRoutes)
+            break;
+        if (stored != path)
+            paths.append(stored);
+    }
+    QSettings settings;
+    settings.beginWriteArray(QLatin1String(recentOpenKey), paths.size());
+    for (int index = 0; index < paths.size(); ++index) {
+        settings.setArrayIndex(index);
+        settings.setValue(QLatin1String(recentPathKey), paths.at(index));
+    }
+    settings.endArray();
+}
+
+void MainWindow::addRecentColor(uint color)
+{
+    if (basicColors.contains(color) || recentColors.contains(color))
+        return;
+    recentColors.prepend(color);
+    if (recentColors.size() > maxRecentColors)
+        recentColors.removeLast();
+    QSettings settings;
+    settings.beginWriteArray(QLatin1String(recentColorsKey), recentColors.size());
+    for (int index = 0; index < recentColors.size(); ++index) {
+        settings.setArrayIndex(index);
+        settings.setValue(QLatin1String(recentColorKey), recentColors.at(index));
+    }
+    settings.endArray();
+}
+
+void MainWindow::onRecentMenuAboutToShow()
+{
+    recentMenu->clear();
+    for (const QString &path : readRecentRoutes())
+        recentMenu->addAction(path);
+}
+
+void MainWindow::onRecentMenuClicked(QAction *action)
+{
+    if (!action->text().isEmpty())
+        openRouteFolder(action->text());
+}
+
+void MainWindow::onOpenBtnClicked()
+{
+    const int lastSlash = lastRoutePath.lastIndexOf(QLatin1Char('/'));
+    const QString startFolder = lastSlash < 0 ? lastRoutePath : lastRoutePath.left(lastSlash);
+    const QString path = QFileDialog::getExistingDirectory(this, tr("Выберите папку с маршрутом"), startFolder,
+                                                           QFileDialog::ShowDirsOnly);
+    if (!path.isEmpty())
+        openRouteFolder(path);
+}
+
+void MainWindow::on_saveAction_triggered()
+{
+    if (currentRoutePage)
+        currentRoutePage->saveRoute();
+}
+
+void MainWindow::on_undoAction_triggered()
+{
+    if (currentRoutePage)
+        currentRoutePage->undo();
+}
+
+void MainWindow::on_redoAction_triggered()
+{
+    if (currentRoutePage)
+        currentRoutePage->redo();
+}
+
+void MainWindow::on_aboutAction_triggered()
+{
+    AboutDialog dialog(this);
+    dialog.exec();
+}
+
+void MainWindow::on_tabWidget_tabCloseRequested(int index)
+{
+    if (maybeSaveTab(index))
+        closeTab(index);
+}
+
+void MainWindow::on_tabWidget_currentChanged(int index)
+{
+    if (currentRoutePage) {
+        disconnect(currentRoutePage, nullptr, ui->saveAction, nullptr);
+        disconnect(currentRoutePage, nullptr, ui->undoAction, nullptr);
+        disconnect(currentRoutePage, nullptr, ui->redoAction, nullptr);
+        currentRoutePage->stopPlaying();
+    }
+    currentRoutePage = qobject_cast<RouteForm *>(ui->tabWidget->widget(index));
+    if (!currentRoutePage) {
+        ui->saveAction->setEnabled(false);
+        ui->undoAction->setEnabled(false);
+        ui->redoAction->setEnabled(false);
+        return;
+    }
+    connect(currentRoutePage, &RouteForm::canSaveChanged, ui->saveAction, &QAction::setEnabled);
+    connect(currentRoutePage, &RouteForm::canUndoChanged, ui->undoAction, &QAction::setEnabled);
+    connect(currentRoutePage, &RouteForm::canRedoChanged, ui->redoAction, &QAction::setEnabled);
+    ui->saveAction->setEnabled(currentRoutePage->canSave());
+    ui->undoAction->setEnabled(currentRoutePage->canUndo());
+    ui->redoAction->setEnabled(currentRoutePage->canRedo());
+}
+
+bool MainWindow::maybeSaveTab(int index)
+{
+    auto *page = qobject_cast<RouteForm *>(ui->tabWidget->widget(index));
+    if (!page || !page->canSave())
+        return true;
+    QMessageBox box(QMessageBox::Warning, tr("Сохранение изменений"), tr("Маршут был изменен. Сохранить изменения?"),
+                    QMessageBox::NoButton, this);
+    QPushButton *saveButton = box.addButton(tr("Сохранить"), QMessageBox::AcceptRole);
+    QPushButton *discardButton = box.addButton(tr("Не сохранять"), QMessageBox::AcceptRole);
+    QPushButton *cancelButton = box.addButton(tr("Отмена"), QMessageBox::RejectRole);
+    box.setDefaultButton(saveButton);
+    box.setEscapeButton(cancelButton);
+    box.exec();
+    if (box.clickedButton() == saveButton)
+        return page->saveRoute();
+    return box.clickedButton() == discardButton;
+}
+
+void MainWindow::closeTab(int index)
+{
+    QWidget *page = ui->tabWidget->widget(index);
+    ui->tabWidget->removeTab(index);
+    delete page;
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    for (int index = ui->tabWidget->count() - 1; index >= 0; --index) {
+        if (!maybeSaveTab(index)) {
+            event->ignore();
+            return;
+        }
+        closeTab(index);
+    }
+    event->accept();
+}
+
+void MainWindow::onFrontTabloTypeChanged(FrontTabloType tabloType)
+{
+    storeTabloType("frontTablo/type", tabloType);
+}
+
+void MainWindow::onSideTabloTypeChanged(FrontTabloType tabloType)
+{
+    storeTabloType("sideTablo/type", tabloType);
+}
+
+void MainWindow::onBackTabloTypeChanged(FrontTabloType tabloType)
+{
+    storeTabloType("backTablo/type", tabloType);
+}
+
+void MainWindow::showTabloColorDialog(uint color, const QString &title, const QString &tabloType)
+{
+    colorDialog->setRecentColors(basicColors + recentColors);
+    colorDialog->setProperty("tabloType", tabloType);
+    colorDialog->setWindowTitle(title);
+    colorDialog->setColor(color);
+    colorDialog->adjustSize();
+    colorDialog->exec();
+}
+
+void MainWindow::onTabloColorDlgAccepted()
+{
+    const uint color = uint(colorDialog->color());
+    addRecentColor(color);
+    emit tabloColorDialogResult(color, colorDialog->property("tabloType").toString());
+}

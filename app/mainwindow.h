@@ -1,0 +1,75 @@
+#pragma once
+
+#include "fronttablotype.h"
+
+#include <QList>
+#include <QMainWindow>
+#include <QPointer>
+
+#include <memory>
+
+class QAction;
+class QMenu;
+class RouteForm;
+class TabloColorDialog;
+
+namespace Ui {
+class MainWindow;
+}
+
+// The one window of the program: a tab per open route folder, the tool bar whose Save, Undo
+// and Redo act on the current tab, the recently opened folders and the colour dialog that
+// every route page shares.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // Opens path in a new tab and records it as the most recent folder.
+    void openRouteFolder(const QString &path);
+
+signals:
+    void tabloColorDialogResult(uint color, const QString &tabloType);
+
+public slots:
+    void showTabloColorDialog(uint color, const QString &title, const QString &tabloType);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private slots:
+    void on_saveAction_triggered();
+    void on_undoAction_triggered();
+    void on_redoAction_triggered();
+    void on_aboutAction_triggered();
+    void on_tabWidget_tabCloseRequested(int index);
+    void on_tabWidget_currentChanged(int index);
+    void onRecentMenuClicked(QAction *action);
+    void onRecentMenuAboutToShow();
+    void onOpenBtnClicked();
+    void onFrontTabloTypeChanged(FrontTabloType tabloType);
+    void onSideTabloTypeChanged(FrontTabloType tabloType);
+    void onBackTabloTypeChanged(FrontTabloType tabloType);
+    void onTabloColorDlgAccepted();
+
+private:
+    void createOpenButton();
+    void addRecentRoute(const QString &path);
+    void addRecentColor(uint color);
+    // True when the tab may close: its route is unchanged, saved, or the user lets it go.
+    bool maybeSaveTab(int index);
+    void closeTab(int index);
+
+    std::unique_ptr<Ui::MainWindow> ui;
+    QPointer<RouteForm> currentRoutePage;
+    QMenu *recentMenu;
+    TabloColorDialog *colorDialog;
+    QString lastRoutePath;
+    const QList<uint> basicColors;
+    QList<uint> recentColors;
+    static constexpr int maxRecentColors = 5;
+    static constexpr int maxRecentRoutes = 10;
+};

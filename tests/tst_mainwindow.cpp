@@ -1,0 +1,379 @@
+#include "mainwindow.h"
+#include "messageboxanswerer.h"
+#include "routeform.h"
+#include "tablocolordialog.h"
+#include "testsettings.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QFile>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+#include <memory>
+
+// The main window driven through its actions, tabs and dialogs, with settings in a
+// temporary folder.
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void recentFolders();
+    void recentFoldersKeepTen();
+    void recentMenu();
+    void openButtonStartsBesideLastRoute();
+    void recentColors_data();
+    void recentColors();
+    void colorDialogRoundTrip();
+    void actionsFollowCurrentTab();
+    void closePrompt_data();
+    void closePrompt();
+    void failedSaveKeepsTab();
+    void cancelKeepsEarlierTabs();
+    void boardTypesFromSettings();
+
+private:
+    QString makeRoute(const QString &name);
+    static QStringList storedRecentRoutes();
+    static QList<uint> storedRecentColors();
+
+    TestSettings m_settings;
+    std::unique_ptr<QTemporaryDir> m_routes;
+};
+
+namespace {
+
+QTabWidget *tabs(MainWindow &window)
+{
+    return window.findChild<QTabWidget *>(QStringLiteral("tabWidget"));
+}
+
+QAction *action(MainWindow &window, const char *name)
+{
+    return window.findChild<QAction *>(QLatin1String(name));
+}
+
+RouteForm *page(MainWindow &window, int index)
+{
+    return qobject_cast<RouteForm *>(tabs(window)->widget(index));
+}
+
+// Changes the front board colour of a page, which makes it modified.
+void modify(RouteForm *routePage)
+{
+    routePage->onTabloColorDialogResult(0x123456, QStringLiteral("front"));
+    QVERIFY(routePage->canSave());
+}
+
+QList<bool> actionStates(MainWindow &window)
+{
+    return {action(window, "saveAction")->isEnabled(), action(window, "undoAction")->isEnabled(),
+            action(window, "redoAction")->isEnabled()};
+}
+
+} // namespace
+
+void TestMainWindow::init()
+{
+    m_settings.clear();
+    m_routes = std::make_unique<QTemporaryDir>();
+}
+
+QString TestMainWindow::makeRoute(const QString &name)
+{
+    const QString path = m_routes->filePath(name);
+    QDir().mkpath(path);
+    QFile file(path + QStringLiteral("/ost.txt"));
+    if (file.open(QIODevice::WriteOnly))
+        file.write("\xEF\xBB\xBF" "12\\\\A\\\\B\\\\F11;R4;#080400;\r\n1 Остановка А\r\n  .wav\r\n2 END\r\n");
+    return path;
+}
+
+QStringList TestMainWindow::storedRecentRoutes()
+{
+    QSettings settings;
+    QStringList paths;
+    const int count = settings.beginReadArray(QStringLiteral("recentOpen"));
+    for (int index = 0; index < count; ++index) {
+        settings.setArrayIndex(index);
+        paths.append(settings.value(QStringLiteral("path")).toString());
+    }
+    settings.endArray();
+    return paths;
+}
+
+QList<uint> TestMainWindow::storedRecentColors()
+{
+    QSettings settings;
+    QList<uint> colors;
+    const int count = settings.beginReadArray(QStringLiteral("recentColors"));
+    for (int index = 0; index < count; ++index) {
+        settings.setArrayIndex(index);
+        colors.append(settings.value(QStringLiteral("color")).toUInt());
+    }
+    settings.endArray();
+    return colors;
+}
+
+void TestMainWindow::recentFolders()
+{
+    MainWindow window;
+    const QString first = makeRoute(QStringLiteral("12"));
+    const QString second = makeRoute(QStringLiteral("7"));
+    window.openRouteFolder(first);
+    window.openRouteFolder(second);
+    window.openRouteFolder(first);
+    QCOMPARE(tabs(window)->count(), 3);
+    QCOMPARE(tabs(window)->tabText(2), QStringLiteral("12"));
+    QCOMPARE(tabs(window)->tabToolTip(2), first);
+    QCOMPARE(tabs(window)->currentIndex(), 2);
+    QCOMPARE(storedRecentRoutes(), (QStringList{first, second}));
+    QCOMPARE(page(window, 0)->route().stationCount(), 1);
+}
+
+void TestMainWindow::recentFoldersKeepTen()
+{
+    MainWindow window;
+    QStringList opened;
+    for (int number = 1; number <= 11; ++number) {
+        opened.prepend(makeRoute(QString::number(number)));
+        window.openRouteFolder(opened.first());
+    }
+    QCOMPARE(storedRecentRoutes(), opened.mid(0, 10));
+}
+
+void TestMainWindow::recentMenu()
+{
+    const QString first = makeRoute(QStringLiteral("a"));
+    const QString second = makeRoute(QStringLiteral("b"));
+    MainWindow window;
+    window.openRouteFolder(first);
+    window.openRouteFolder(second);
+    auto *openButton = window.findChild<QToolButton *>(QStringLiteral("openBtn"));
+    QVERIFY(openButton);
+    QCOMPARE(openButton->popupMode(), QToolButton::MenuButtonPopup);
+    QMenu *menu = openButton->menu();
+    QVERIFY(QMetaObject::invokeMethod(menu, "aboutToShow"));
+    QCOMPARE(menu->actions().size(), 2);
+    QCOMPARE(menu->actions().at(0)->text(), second);
+    menu->actions().at(1)->trigger();
+    QCOMPARE(tabs(window)->count(), 3);
+    QCOMPARE(tabs(window)->tabToolTip(2), first);
+    QCOMPARE(storedRecentRoutes().first(), first);
+}
+
+void TestMainWindow::openButtonStartsBesideLastRoute()
+{
+    const QString route = makeRoute(QStringLiteral("12"));
+    {
+        MainWindow window;
+        window.openRouteFolder(route);
+    }
+    // A new window remembers the last route from the settings and starts the folder dialog
+    // in the folder that holds it.
+    MainWindow window;
+    QString startFolder;
+    QTimer::singleShot(0, [&startFolder] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        startFolder = dialog->directory().absolutePath();
+        dialog->reject();
+    });
+    window.findChild<QToolButton *>(QStringLiteral("openBtn"))->click();
+    QCOMPARE(startFolder, m_routes->path());
+    QCOMPARE(tabs(window)->count(), 0);
+}
+
+void TestMainWindow::recentColors_data()
+{
+    QTest::addColumn<QList<uint>>("stored");
+    QTest::addColumn<uint>("picked");
+    QTest::addColumn<QList<uint>>("expected");
+
+    const QList<uint> five{1, 2, 3, 4, 5};
+    QTest::newRow("new colour first") << QList<uint>{1, 2} << 0x123456u << QList<uint>{0x123456, 1, 2};
+    QTest::newRow("basic colour ignored") << QList<uint>{1, 2} << 0x808000u << QList<uint>{1, 2};
+    QTest::newRow("recent colour stays put") << QList<uint>{1, 2} << 2u << QList<uint>{1, 2};
+    QTest::newRow("sixth pushes out oldest") << five << 6u << QList<uint>{6, 1, 2, 3, 4};
+}
+
+void TestMainWindow::recentColors()
+{
+    QFETCH(QList<uint>, stored);
+    QFETCH(uint, picked);
+    QFETCH(QList<uint>, expected);
+    {
+        QSettings settings;
+        settings.beginWriteArray(QStringLiteral("recentColors"));
+        for (int index = 0; index < stored.size(); ++index) {
+            settings.setArrayIndex(index);
+            settings.setValue(QStringLiteral("color"), stored.at(index));
+        }
+        settings.endArray();
+    }
+    MainWindow window;
+    auto *dialog = window.findChild<TabloColorDialog *>();
+    dialog->setColor(picked);
+    dialog->accept();
+    QCOMPARE(storedRecentColors(), expected);
+}
+
+void TestMainWindow::colorDialogRoundTrip()
+{
+    MainWindow window;
+    window.openRouteFolder(makeRoute(QStringLiteral("12")));
+    window.openRouteFolder(makeRoute(QStringLiteral("7")));
+    auto *dialog = window.findChild<TabloColorDialog *>();
+    QSignalSpy results(&window, &MainWindow::tabloColorDialogResult);
+    QString title;
+    int buttons = 0;
+    QTimer::singleShot(0, [&] {
+        title = dialog->windowTitle();
+        buttons = dialog->findChildren<QPushButton *>().size();
+        dialog->setColor(0x00ff00);
+        dialog->findChild<QPushButton *>(QStringLiteral("okBtn"))->click();
+    });
+    auto *colorButton = page(window, 1)->findChild<QPushButton *>(QStringLiteral("sideColorBtn"));
+    colorButton->click();
+    QCOMPARE(title, QStringLiteral("Цвет бокового табло"));
+    // Seven basic colours and no recent ones yet, besides OK and Cancel.
+    QCOMPARE(buttons, 9);
+    QCOMPARE(results.count(), 1);
+    QCOMPARE(results.first().at(1).toString(), QStringLiteral("side"));
+    // Every open page hears the result and recolours its side board.
+    QCOMPARE(page(window, 0)->route().sideNumberColor(), 0x00ff00);
+    QCOMPARE(page(window, 1)->route().sideNumberColor(), 0x00ff00);
+    QCOMPARE(page(window, 1)->route().frontNumberColor(), 0x080400);
+    QCOMPARE(storedRecentColors(), QList<uint>{0x00ff00});
+}
+
+void TestMainWindow::actionsFollowCurrentTab()
+{
+    MainWindow window;
+    const QList<bool> disabled{false, false, false};
+    QCOMPARE(actionStates(window), disabled);
+    window.openRouteFolder(makeRoute(QStringLiteral("12")));
+    window.openRouteFolder(makeRoute(QStringLiteral("7")));
+    QCOMPARE(actionStates(window), disabled);
+
+    modify(page(window, 1));
+    QCOMPARE(actionStates(window), (QList<bool>{true, true, false}));
+    action(window, "undoAction")->trigger();
+    QCOMPARE(actionStates(window), (QList<bool>{false, false, true}));
+    action(window, "redoAction")->trigger();
+    QCOMPARE(actionStates(window), (QList<bool>{true, true, false}));
+
+    tabs(window)->setCurrentIndex(0);
+    QCOMPARE(actionStates(window), disabled);
+    // The page of a tab in the background no longer drives the actions.
+    page(window, 1)->undo();
+    QCOMPARE(actionStates(window), disabled);
+    tabs(window)->setCurrentIndex(1);
+    QCOMPARE(actionStates(window), (QList<bool>{false, false, true}));
+
+    action(window, "redoAction")->trigger();
+    action(window, "saveAction")->trigger();
+    QCOMPARE(actionStates(window), (QList<bool>{false, true, false}));
+    QCOMPARE(action(window, "saveAction")->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+    QCOMPARE(action(window, "redoAction")->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+Z")));
+
+    QMetaObject::invokeMethod(tabs(window), "tabCloseRequested", Q_ARG(int, 1));
+    QMetaObject::invokeMethod(tabs(window), "tabCloseRequested", Q_ARG(int, 0));
+    QCOMPARE(tabs(window)->count(), 0);
+    QCOMPARE(actionStates(window), disabled);
+}
+
+void TestMainWindow::closePrompt_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<bool>("written");
+
+    QTest::newRow("save") << QStringLiteral("Сохранить") << true << true;
+    QTest::newRow("discard") << QStringLiteral("Не сохранять") << true << false;
+    QTest::newRow("cancel") << QStringLiteral("Отмена") << false << false;
+}
+
+void TestMainWindow::closePrompt()
+{
+    QFETCH(QString, answer);
+    QFETCH(bool, closed);
+    QFETCH(bool, written);
+    MainWindow window;
+    const QString route = makeRoute(QStringLiteral("12"));
+    window.openRouteFolder(route);
+    modify(page(window, 0));
+
+    MessageBoxAnswerer answerer({answer});
+    QMetaObject::invokeMethod(tabs(window), "tabCloseRequested", Q_ARG(int, 0));
+    QCOMPARE(answerer.seenTexts(), QStringList{QStringLiteral("Маршут был изменен. Сохранить изменения?")});
+    QCOMPARE(tabs(window)->count(), closed ? 0 : 1);
+    QCOMPARE(QFileInfo::exists(route + QStringLiteral("/sidetab.txt")), written);
+}
+
+void TestMainWindow::failedSaveKeepsTab()
+{
+    MainWindow window;
+    const QString route = makeRoute(QStringLiteral("12"));
+    window.openRouteFolder(route);
+    modify(page(window, 0));
+    QVERIFY(QDir(route).mkdir(QStringLiteral("sidetab.txt")));
+
+    MessageBoxAnswerer answerer({QStringLiteral("Сохранить"), QStringLiteral("OK")});
+    QMetaObject::invokeMethod(tabs(window), "tabCloseRequested", Q_ARG(int, 0));
+    QCOMPARE(answerer.seenTexts(),
+             (QStringList{QStringLiteral("Маршут был изменен. Сохранить изменения?"), QStringLiteral("Ошибка сохранения маршрута!")}));
+    QCOMPARE(tabs(window)->count(), 1);
+    QVERIFY(page(window, 0)->canSave());
+}
+
+void TestMainWindow::cancelKeepsEarlierTabs()
+{
+    MainWindow window;
+    window.show();
+    for (const char *name : {"1", "2", "3"})
+        window.openRouteFolder(makeRoute(QLatin1String(name)));
+    modify(page(window, 0));
+    modify(page(window, 1));
+
+    // The last tab is unchanged and closes without a question; the second asks and is saved;
+    // the first asks and the user cancels, so it stays and the window stays open.
+    MessageBoxAnswerer answerer({QStringLiteral("Сохранить"), QStringLiteral("Отмена")});
+    QVERIFY(!window.close());
+    QVERIFY(answerer.allAnswered());
+    QCOMPARE(tabs(window)->count(), 1);
+    QCOMPARE(tabs(window)->tabText(0), QStringLiteral("1"));
+    QVERIFY(window.isVisible());
+
+    MessageBoxAnswerer discard({QStringLiteral("Не сохранять")});
+    QVERIFY(window.close());
+    QCOMPARE(tabs(window)->count(), 0);
+}
+
+void TestMainWindow::boardTypesFromSettings()
+{
+    QSettings().setValue(QStringLiteral("sideTablo/type"), 6);
+    MainWindow window;
+    window.openRouteFolder(makeRoute(QStringLiteral("12")));
+    RouteForm *routePage = page(window, 0);
+    QCOMPARE(routePage->frontTabloType(), FrontTablo32x192Color);
+    QCOMPARE(routePage->sideTabloType(), FrontTablo24x144Color);
+    QCOMPARE(routePage->backTabloType(), FrontTablo16x128);
+    // Setting the types on opening is not a choice of the user and leaves the settings alone.
+    QVERIFY(!QSettings().contains(QStringLiteral("frontTablo/type")));
+
+    routePage->setBackTabloType(FrontTablo20x40Color);
+    QCOMPARE(QSettings().value(QStringLiteral("backTablo/type")).toInt(), 11);
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
