@@ -37,31 +37,32 @@ RouteForm::~RouteForm() = default;
 
 void RouteForm::setFrontTabloType(FrontTabloType type)
 {
-    if (type == m_frontTabloType)
+    if (type == m_tabloTypes.front)
         return;
-    m_frontTabloType = type;
+    m_tabloTypes.front = type;
     emit frontTabloTypeChanged(type);
 }
 
 void RouteForm::setSideTabloType(FrontTabloType type)
 {
-    if (type == m_sideTabloType)
+    if (type == m_tabloTypes.side)
         return;
-    m_sideTabloType = type;
+    m_tabloTypes.side = type;
     emit sideTabloTypeChanged(type);
 }
 
 void RouteForm::setBackTabloType(FrontTabloType type)
 {
-    if (type == m_backTabloType)
+    if (type == m_tabloTypes.back)
         return;
-    m_backTabloType = type;
+    m_tabloTypes.back = type;
     emit backTabloTypeChanged(type);
 }
 
 void RouteForm::openRoute(const QString &path)
 {
-    if (!m_route.load(path))
+    const bool loaded = m_route.load(path);
+    if (!loaded)
         m_route.createNew(path);
     m_lastChange = LastChange();
     m_stationModel->setRoute(&m_route);
@@ -70,6 +71,10 @@ void RouteForm::openRoute(const QString &path)
     ui->salonOrderTabs->setCurrentWidget(ui->salonTabloOrderTab);
     fillColorButtons();
     setCanSave(false);
+    // A route without editor.ini gets one with the types it opened with. The example content
+    // of a folder without a route leaves the folder alone until the user saves.
+    if (!m_tabloTypes.read(path) && loaded)
+        m_tabloTypes.write(path);
 }
 
 void RouteForm::fillColorButtons()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editorini.h"
 #include "fronttablotype.h"
 #include "routedata.h"
 
@@ -36,9 +37,9 @@ public:
     bool canUndo() const { return m_canUndo; }
     bool canRedo() const { return m_canRedo; }
 
-    FrontTabloType frontTabloType() const { return m_frontTabloType; }
-    FrontTabloType sideTabloType() const { return m_sideTabloType; }
-    FrontTabloType backTabloType() const { return m_backTabloType; }
+    FrontTabloType frontTabloType() const { return m_tabloTypes.front; }
+    FrontTabloType sideTabloType() const { return m_tabloTypes.side; }
+    FrontTabloType backTabloType() const { return m_tabloTypes.back; }
     void setFrontTabloType(FrontTabloType type);
     void setSideTabloType(FrontTabloType type);
     void setBackTabloType(FrontTabloType type);
@@ -110,9 +111,7 @@ private:
     QUndoStack *m_undoStack;
     QMediaPlayer *m_player;
     LastChange m_lastChange;
-    FrontTabloType m_frontTabloType = FrontTablo32x192Color;
-    FrontTabloType m_sideTabloType = FrontTablo16x128;
-    FrontTabloType m_backTabloType = FrontTablo16x128;
+    EditorIni m_tabloTypes;
     bool m_canSave = false;
     bool m_canUndo = false;
     bool m_canRedo = false;

@@ -31,6 +31,7 @@ private slots:
     void saveMarksClean();
     void failedSaveKeepsChanges();
     void boardTypeSetters();
+    void boardTypesFromEditorIni();
 
 private:
     TestSettings m_settings;
@@ -248,6 +249,29 @@ void TestRouteForm::boardTypeSetters()
     QCOMPARE(side.count(), 1);
     QCOMPARE(page.sideTabloType(), FrontTablo24x144Color);
     QCOMPARE(page.backTabloType(), FrontTablo16x128);
+}
+
+void TestRouteForm::boardTypesFromEditorIni()
+{
+    QTemporaryDir folder;
+    const QString path = copyExample(folder);
+    RouteForm page;
+    QSignalSpy front(&page, &RouteForm::frontTabloTypeChanged);
+    page.openRoute(path);
+    QCOMPARE(page.frontTabloType(), FrontTablo32x320Color);
+    QCOMPARE(page.sideTabloType(), FrontTablo24x144Color);
+    QCOMPARE(page.backTabloType(), FrontTablo32x256Color);
+    QCOMPARE(front.count(), 0);
+
+    // Without editor.ini the route keeps the types it was given and records them at once.
+    QVERIFY(QFile::remove(path + QStringLiteral("/editor.ini")));
+    RouteForm other;
+    other.setSideTabloType(FrontTablo20x160Color);
+    other.openRoute(path);
+    QCOMPARE(other.sideTabloType(), FrontTablo20x160Color);
+    QFile ini(path + QStringLiteral("/editor.ini"));
+    QVERIFY(ini.open(QIODevice::ReadOnly));
+    QCOMPARE(ini.readAll(), QByteArray("frontTabloType=0\r\nsideTabloType=9\r\nbackTabloType=1\r\n"));
 }
 
 QTEST_MAIN(TestRouteForm)
