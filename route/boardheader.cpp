@@ -1,6 +1,7 @@
 #include "boardheader.h"
 
 #include "linereader.h"
+#include "routedefaults.h"
 #include "textrules.h"
 
 #include <algorithm>
@@ -10,7 +11,6 @@ namespace {
 
 const char fieldSeparator[] = "\\\\";
 const char modeLetters[] = "SNVCM";
-const QString defaultSeparator = QStringLiteral("hh:mm dd.MM.yy");
 
 QString fieldText(const QByteArray &bytes)
 {
@@ -121,10 +121,7 @@ void BoardHeader::readItem(const QByteArray &item)
     switch (item.at(0)) {
     case 'F':
         hasFontItem = true;
-        if (value.size() >= 2)
-            font = (value.at(0) == '0' ? 1 : 0) | (value.at(1) == '0' ? 2 : 0);
-        else if (value == "0")
-            font = 3;
+        readFontDigits(value, font);
         break;
     case 'R':
         nameTimeout = std::clamp(parseDecimal(value), 0, 16);
@@ -139,7 +136,7 @@ void BoardHeader::readItem(const QByteArray &item)
         if (item.size() > 2) {
             separator = fieldText(item.mid(2));
             if (separator.isEmpty())
-                separator = defaultSeparator;
+                separator = defaultSideSeparator();
         }
         break;
     case '#':

@@ -12,9 +12,14 @@ bool RouteData::load(const QString &path)
         m_folder.clear();
         return false;
     }
-    // The side and back readers copy front values as their defaults, so they come after ost.txt.
+    // The order matters: script.txt consults the font flag of ost.txt, the side and back
+    // readers copy front values as their defaults, coord.txt addresses the stops of ost.txt,
+    // and rscript.txt is found through the advertising folder of script.txt.
+    readScript();
     readBackBoard();
     readSideBoard();
+    readCoordinates();
+    readAdTexts();
     return true;
 }
 
@@ -22,7 +27,8 @@ bool RouteData::save()
 {
     if (m_folder.isEmpty())
         return false;
-    return writeStationList() && writeSideBoard() && writeBackBoard();
+    return writeStationList() && writeCoordinates() && writeSideBoard() && writeScript() && writeBackBoard()
+        && writeAdTexts();
 }
 
 Station *RouteData::stationAt(int index) const

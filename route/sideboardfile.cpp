@@ -2,13 +2,14 @@
 
 #include "boardheader.h"
 #include "linereader.h"
+#include "routedefaults.h"
 #include "routedata.h"
 #include "routefile.h"
 #include "textrules.h"
 
-namespace {
+#include <algorithm>
 
-const QString defaultSeparator = QStringLiteral("hh:mm dd.MM.yy");
+namespace {
 
 QString sideBoardPath(const QString &folder)
 {
@@ -37,7 +38,7 @@ bool RouteData::readSideBoard()
         m_sideStationCount = 5;
         m_sideFont = m_frontFont;
         m_sideNameTimeout = m_frontNameTimeout;
-        m_sideSeparator = defaultSeparator;
+        m_sideSeparator = defaultSideSeparator();
         defaultSideNames();
         return false;
     }

@@ -6,6 +6,7 @@
 #include "boardheader.h"
 #include "linereader.h"
 #include "routedata.h"
+#include "routedefaults.h"
 #include "routefile.h"
 #include "textrules.h"
 
@@ -13,7 +14,6 @@
 
 namespace {
 
-const int defaultBoardColor = 0x080400;
 const char fieldSeparator[] = "\\\\";
 
 QString stationListPath(const QString &folder)

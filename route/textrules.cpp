@@ -102,6 +102,14 @@ QByteArray formatHexColor(int color)
     return QByteArray::number(uint(color) & 0xFFFFFF, 16).rightJustified(6, '0');
 }
 
+void readFontDigits(const QByteArray &digits, int &font)
+{
+    if (digits.size() >= 2)
+        font = (digits.at(0) == '0' ? 1 : 0) | (digits.at(1) == '0' ? 2 : 0);
+    else if (digits == "0")
+        font = 3;
+}
+
 int parseDecimal(const QByteArray &bytes)
 {
     bool ok = false;

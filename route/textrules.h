@@ -27,5 +27,10 @@ int parseHexColor(const QByteArray &bytes);
 // The colour as six lower-case hexadecimal digits (bits 0 to 23).
 QByteArray formatHexColor(int color);
 
+// The font bits of a font value: with two or more digits, bit 0 when the first is "0" (line 1
+// in font 0) and bit 1 when the second is; a single "0" means both lines; anything else
+// leaves font as it is.
+void readFontDigits(const QByteArray &digits, int &font);
+
 // The decimal number the bytes hold, or 0 when they hold none.
 int parseDecimal(const QByteArray &bytes);

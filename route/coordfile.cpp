@@ -1,0 +1,122 @@
+// coord.txt: the next-stop delay on a header line, then per stop its number, latitude,
+// longitude and announcement radius, separated by blanks.
+
+#include "keytoken.h"
+#include "linereader.h"
+#include "routedata.h"
+#include "routedefaults.h"
+#include "routefile.h"
+
+#include <QtNumeric>
+
+#include <climits>
+
+namespace {
+
+QString coordinatesPath(const QString &folder)
+{
+    return folder + QLatin1String("/coord.txt");
+}
+
+void readHeaderLine(RouteData &route, const QByteArray &line)
+{
+    int position = 0;
+    QByteArray key;
+    QByteArray value;
+    while (readKeyToken(line, position, key, value)) {
+        if (key == "NEXTDELAY")
+            route.setNextStationDelay(int(qMin(value.toUInt(), uint(INT_MAX))));
+    }
+}
+
+// Sets degrees from field when it holds a finite decimal number; otherwise false.
+bool readDegrees(const QByteArray &field, double &degrees)
+{
+    bool ok = false;
+    const double value = field.toDouble(&ok);
+    if (!ok || !qIsFinite(value))
+        return false;
+    degrees = value;
+    return true;
+}
+
+// The unit keeps the radius in one byte: larger numbers wrap to their low eight bits.
+quint8 readRadius(const QByteArray &field)
+{
+    bool ok = false;
+    const uint value = field.toUInt(&ok);
+    return ok ? quint8(value & 0xFF) : quint8(defaultStationRadius);
+}
+
+// A field missing from the end of the line gives the default radius; latitude and longitude
+// that are no number leave the position as it was.
+void readPosition(Station &station, const QList<QByteArray> &fields)
+{
+    station.radius = defaultStationRadius;
+    double degrees = 0;
+    if (fields.size() >= 1 && readDegrees(fields.at(0), degrees))
+        station.coordinate.setLatitude(degrees);
+    if (fields.size() >= 2 && readDegrees(fields.at(1), degrees))
+        station.coordinate.setLongitude(degrees);
+    if (fields.size() >= 3)
+        station.radius = readRadius(fields.at(2));
+}
+
+void readStationLine(RouteData &route, const QByteArray &line)
+{
+    Station *station = route.stationAt(stationLineNumber(line) - 1);
+    if (!station)
+        return;
+    // Only the blank separates fields, any number of them; a tab stays inside its field.
+    // The first field is the stop number.
+    QList<QByteArray> fields;
+    for (const QByteArray &field : line.split(' ')) {
+        if (!field.isEmpty())
+            fields.append(field);
+    }
+    readPosition(*station, fields.mid(1));
+}
+
+// coord.txt keeps five decimals, about a metre; the unit needs no more.
+QByteArray degreesText(double degrees)
+{
+    return QByteArray::number(degrees, 'f', 5);
+}
+
+QByteArray stationLine(const Station &station, int number)
+{
+    QByteArray line = QByteArray::number(number) + ' ';
+    if (station.coordinate.isValid()) {
+        line += degreesText(station.coordinate.latitude()) + ' ' + degreesText(station.coordinate.longitude()) + ' '
+            + QByteArray::number(station.radius);
+    }
+    return line + "\r\n";
+}
+
+} // namespace
+
+bool RouteData::readCoordinates()
+{
+    m_nextStationDelay = defaultNextStationDelay;
+    QByteArray content;
+    if (!RouteFile::read(coordinatesPath(m_folder), content))
+        return false;
+    LineReader reader(content);
+    QByteArray line;
+    // Only the first line can be the header, and only when it does not start with a number.
+    if (reader.peekLine(line) && isHeaderLine(line)) {
+        reader.readLine(line);
+        readHeaderLine(*this, line);
+    }
+    while (reader.readLine(line))
+        readStationLine(*this, line);
+    return true;
+}
+
+bool RouteData::writeCoordinates() const
+{
+    QByteArray content = " NEXTDELAY:" + QByteArray::number(m_nextStationDelay) + "\r\n";
+    for (int index = 0; index < stationCount(); ++index)
+        content += stationLine(*m_stations[index], index + 1);
+    return RouteFile::write(coordinatesPath(m_folder), content);
+}

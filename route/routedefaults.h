@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The values a route starts with: those of the example route that a folder without a station
+// list opens with, which script.txt also falls back to for keys it does not hold.
+
+// The interior board texts: the route line ("%n" is the route number), the outside and inside
+// temperature lines ("%t" is the temperature) and the date-and-time line.
+QString defaultRouteText();
+QString defaultOutsideTempText();
+QString defaultSalonTempText();
+QString defaultSalonTimeText();
+// The message order of the interior running line.
+QByteArray defaultSalonTabloOrder();
+// The separator of the side board stop list.
+QString defaultSideSeparator();
+
+// The colour of the outside boards and of the interior board, 0xRRGGBB.
+constexpr int defaultBoardColor = 0x080400;
+constexpr int defaultSalonColor = 0x800000;
+// Metres around a stop in which it is announced.
+constexpr int defaultStationRadius = 25;
+// Seconds between the doors opening and the next-stop announcement.
+constexpr int defaultNextStationDelay = 5;
+
+// text without its leading from and with to put in front of the rest, separated by one blank;
+// the stop and next-stop announcements are derived from each other this way.
+QString replaceLeadingWord(const QString &from, const QString &to, const QString &text);
