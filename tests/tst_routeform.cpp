@@ -1,10 +1,10 @@
+#include "fixturefiles.h"
 #include "messageboxanswerer.h"
 #include "routeform.h"
 #include "routemodel.h"
 #include "testsettings.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -42,15 +42,9 @@ namespace {
 // A copy of the bundled example route in a temporary folder.
 QString copyExample(const QTemporaryDir &folder)
 {
-    const QString source = QStringLiteral(EXAMPLES_DIR "/route-12");
     const QString target = folder.filePath(QStringLiteral("route-12"));
-    QDirIterator files(source, QDir::Files, QDirIterator::Subdirectories);
-    while (files.hasNext()) {
-        const QString file = files.next();
-        const QString copy = target + file.mid(source.size());
-        QDir().mkpath(QFileInfo(copy).path());
-        QFile::copy(file, copy);
-    }
+    if (!FixtureFiles::copyFolder(QStringLiteral(EXAMPLES_DIR "/route-12"), target))
+        qWarning("cannot copy the example route");
     return target;
 }
 

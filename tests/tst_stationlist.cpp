@@ -1,3 +1,4 @@
+#include "fixturefiles.h"
 #include "routedata.h"
 #include "stationlistfile.h"
 
@@ -37,30 +38,24 @@ namespace {
 
 const QStringList boardFiles{QStringLiteral("ost.txt"), QStringLiteral("sidetab.txt"), QStringLiteral("backtab.txt")};
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
-    QCOMPARE(file.write(bytes), qint64(bytes.size()));
-}
-
+// The content of a file that must exist; a missing one fails the comparison that follows.
 QByteArray readFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        qWarning("cannot open %s", qPrintable(path));
-    return file.readAll();
+    QByteArray content;
+    if (!FixtureFiles::readFile(path, content))
+        return QByteArrayLiteral("<cannot read ") + path.toUtf8() + '>';
+    return content;
 }
 
 QString fixture(const QString &name)
 {
-    return QStringLiteral(FIXTURES_DIR "/boards/") + name;
+    return FixtureFiles::fixture(QStringLiteral("boards/") + name);
 }
 
 // Loads a route from the given ost.txt content alone.
 void loadStationList(RouteData &route, const QTemporaryDir &folder, const QByteArray &stationList)
 {
-    writeFile(folder.filePath(QStringLiteral("ost.txt")), stationList);
+    QVERIFY(FixtureFiles::writeFile(folder.filePath(QStringLiteral("ost.txt")), stationList));
     QVERIFY(route.load(folder.path()));
 }
 
@@ -245,8 +240,8 @@ void TestStationList::fileLists()
 void TestStationList::numberedSoundFile()
 {
     QTemporaryDir folder;
-    writeFile(folder.filePath(QStringLiteral("05.wav")), QByteArray());
-    writeFile(folder.filePath(QStringLiteral("123.wav")), QByteArray());
+    QVERIFY(FixtureFiles::writeFile(folder.filePath(QStringLiteral("05.wav")), QByteArray()));
+    QVERIFY(FixtureFiles::writeFile(folder.filePath(QStringLiteral("123.wav")), QByteArray()));
     RouteData route;
     loadStationList(route, folder, "1\r\n5 Fifth\r\n123 Many\r\n  .wav\r\n7 Seventh\r\n  own.txt\r\n");
     QCOMPARE(route.stationAt(0)->soundFiles, QStringList{QStringLiteral("05.wav")});
@@ -278,7 +273,7 @@ void TestStationList::sideNames()
     QFETCH(QStringList, names);
     QTemporaryDir folder;
     if (!sideBoard.isEmpty())
-        writeFile(folder.filePath(QStringLiteral("sidetab.txt")), sideBoard);
+        QVERIFY(FixtureFiles::writeFile(folder.filePath(QStringLiteral("sidetab.txt")), sideBoard));
     RouteData route;
     route.setStationWord(0, QStringLiteral("Остановка"));
     loadStationList(route, folder, stationList);
@@ -311,7 +306,7 @@ void TestStationList::missingBoardFiles()
     QCOMPARE(route.backNumberColor(), 0xff0000);
 
     // A side board file without items keeps its own defaults, not the front values.
-    writeFile(folder.filePath(QStringLiteral("sidetab.txt")), "7\\\\A\\\\B\r\n");
+    QVERIFY(FixtureFiles::writeFile(folder.filePath(QStringLiteral("sidetab.txt")), "7\\\\A\\\\B\r\n"));
     RouteData reread;
     QVERIFY(reread.load(folder.path()));
     QCOMPARE(reread.sideMode(), 0);
@@ -413,7 +408,7 @@ void TestStationList::failedWriteKeepsFiles()
     RouteData route;
     loadStationList(route, folder, "1\r\n1 Stop\r\n");
     const QByteArray oldBack = "old back board, not to be touched\r\n";
-    writeFile(folder.filePath(QStringLiteral("backtab.txt")), oldBack);
+    QVERIFY(FixtureFiles::writeFile(folder.filePath(QStringLiteral("backtab.txt")), oldBack));
     QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("sidetab.txt")));
     route.setFrontNumber(QStringLiteral("2"));
     QVERIFY(!route.save());

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QString>
+#include <QStringList>
+
+// File access for tests that work on whole route folders: every function reports whether it
+// succeeded, so that a missing file fails the test instead of comparing as empty.
+namespace FixtureFiles {
+
+// The fixture at relative under the fixtures folder of the tests.
+inline QString fixture(const QString &relative)
+{
+    return QStringLiteral(FIXTURES_DIR "/") + relative;
+}
+
+inline bool readFile(const QString &path, QByteArray &content)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    content = file.readAll();
+    return file.error() == QFileDevice::NoError;
+}
+
+// Writes content to path, creating the folders on the way.
+inline bool writeFile(const QString &path, const QByteArray &content)
+{
+    if (!QDir().mkpath(QFileInfo(path).path()))
+        return false;
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+
+// The files below folder, as sorted paths relative to it.
+inline QStringList filesBelow(const QString &folder)
+{
+    QStringList files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files.append(QDir(folder).relativeFilePath(it.next()));
+    files.sort();
+    return files;
+}
+
+// Copies every file below from to the same place below to.
+inline bool copyFolder(const QString &from, const QString &to)
+{
+    if (!QFileInfo(from).isDir())
+        return false;
+    for (const QString &file : filesBelow(from)) {
+        QByteArray content;
+        if (!readFile(from + QLatin1Char('/') + file, content) || !writeFile(to + QLatin1Char('/') + file, content))
+            return false;
+    }
+    return true;
+}
+
+} // namespace FixtureFiles
