@@ -1,0 +1,207 @@
+#include "routetool.h"
+
+#include "routedata.h"
+#include "routedump.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QIODevice>
+
+namespace {
+
+const QString toolName = QStringLiteral("marvolt-route");
+
+// The folder as the user gave it, without trailing "/": how messages and the dump name it.
+QString folderArgument(const QString &argument)
+{
+    QString folder = argument;
+    while (folder.size() > 1 && folder.endsWith(QLatin1Char('/')))
+        folder.chop(1);
+    return folder;
+}
+
+// A route finds its advertising folder through the parent of its folder, so a relative
+// folder is made absolute before the route sees it.
+QString routePath(const QString &folder)
+{
+    return QDir::isAbsolutePath(folder) ? folder : QFileInfo(folder).absoluteFilePath();
+}
+
+QString folderOf(const QCommandLineParser &parser)
+{
+    return folderArgument(parser.positionalArguments().at(0));
+}
+
+// Two columns, the names padded to the longest, as in the help of other tools.
+QString columns(const QList<QPair<QString, QString>> &rows)
+{
+    int width = 0;
+    for (const auto &row : rows)
+        width = qMax(width, row.first.size());
+    QString text;
+    for (const auto &row : rows)
+        text += QLatin1String("  ") + row.first.leftJustified(width + 2) + row.second + QLatin1Char('\n');
+    return text;
+}
+
+QString optionNames(const QCommandLineOption &option)
+{
+    QStringList names;
+    for (const QString &name : option.names())
+        names.append((name.size() == 1 ? QLatin1String("-") : QLatin1String("--")) + name);
+    QString text = names.join(QLatin1String(", "));
+    if (!option.valueName().isEmpty())
+        text += QLatin1String(" <") + option.valueName() + QLatin1Char('>');
+    return text;
+}
+
+QCommandLineOption helpOption()
+{
+    return QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, RouteTool::tr("Show this help."));
+}
+
+} // namespace
+
+RouteTool::RouteTool(QIODevice &out, QIODevice &err)
+    : m_out(out)
+    , m_err(err)
+{
+}
+
+QList<RouteTool::Command> RouteTool::commands()
+{
+    const Argument folder{QStringLiteral("FOLDER"), tr("The route folder, the one that holds ost.txt.")};
+    return {
+        {QStringLiteral("dump"), tr("Print the route of FOLDER as one JSON object."), {folder}, {}, &RouteTool::dump},
+        {QStringLiteral("resave"),
+         tr("Load the route of FOLDER and write all its files back in place."),
+         {folder},
+         {},
+         &RouteTool::resave},
+        {QStringLiteral("new"),
+         tr("Write the example route into FOLDER, creating the folder when needed. Refused when FOLDER already holds "
+            "an ost.txt."),
+         {folder},
+         {},
+         &RouteTool::createRoute},
+    };
+}
+
+int RouteTool::run(const QStringList &arguments)
+{
+    const QString name = arguments.value(1);
+    if (name == QLatin1String("-h") || name == QLatin1String("--help") || name == QLatin1String("help")) {
+        m_out.write(toolHelp().toUtf8());
+        return Success;
+    }
+    if (name.isEmpty())
+        return usageError(tr("no command given."));
+    for (const Command &command : commands()) {
+        if (command.name == name)
+            return runCommand(command, arguments);
+    }
+    return usageError(tr("unknown command \"%1\".").arg(name));
+}
+
+int RouteTool::runCommand(const Command &command, const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption help = helpOption();
+    parser.addOption(help);
+    parser.addOptions(command.options);
+    if (!parser.parse(QStringList{arguments.at(0)} + arguments.mid(2)))
+        return usageError(command.name + QLatin1String(": ") + parser.errorText(), command.name);
+    if (parser.isSet(help)) {
+        m_out.write(commandHelp(command).toUtf8());
+        return Success;
+    }
+    if (parser.positionalArguments().size() != command.arguments.size())
+        return usageError(tr("%1 expects %2.").arg(command.name, argumentNames(command)), command.name);
+    return (this->*command.run)(parser);
+}
+
+int RouteTool::dump(const QCommandLineParser &parser)
+{
+    const QString folder = folderOf(parser);
+    RouteData route;
+    if (!route.load(routePath(folder)))
+        return fail(tr("cannot read the station list of %1.").arg(folder));
+    m_out.write(routeDumpJson(route, folder));
+    return Success;
+}
+
+int RouteTool::resave(const QCommandLineParser &parser)
+{
+    const QString folder = folderOf(parser);
+    RouteData route;
+    if (!route.load(routePath(folder)))
+        return fail(tr("cannot read the station list of %1.").arg(folder));
+    if (!route.save())
+        return fail(tr("cannot write the route files of %1.").arg(folder));
+    return Success;
+}
+
+int RouteTool::createRoute(const QCommandLineParser &parser)
+{
+    const QString folder = folderOf(parser);
+    const QString path = routePath(folder);
+    // Never overwrite a route: a folder with a station list is somebody's work.
+    if (QFileInfo::exists(path + QLatin1String("/ost.txt")))
+        return fail(tr("%1 already holds a route.").arg(folder));
+    if (!QDir().mkpath(path))
+        return fail(tr("cannot create the folder %1.").arg(folder));
+    RouteData route;
+    route.createNew(path);
+    if (!route.save())
+        return fail(tr("cannot write the route files of %1.").arg(folder));
+    return Success;
+}
+
+QString RouteTool::toolHelp()
+{
+    QList<QPair<QString, QString>> rows;
+    for (const Command &command : commands())
+        rows.append({command.name, command.summary});
+    return tr("Usage: %1 COMMAND [options] ARGUMENTS\n"
+              "Reads and writes the route folders of the on-board passenger information unit.\n\n"
+              "Commands:\n")
+               .arg(toolName)
+        + columns(rows) + tr("\nRun \"%1 COMMAND --help\" for the arguments of a command.\n").arg(toolName);
+}
+
+QString RouteTool::argumentNames(const Command &command)
+{
+    QStringList names;
+    for (const Argument &argument : command.arguments)
+        names.append(argument.name);
+    return names.join(QLatin1Char(' '));
+}
+
+QString RouteTool::commandHelp(const Command &command)
+{
+    QList<QPair<QString, QString>> arguments;
+    for (const Argument &argument : command.arguments)
+        arguments.append({argument.name, argument.description});
+    QList<QPair<QString, QString>> options;
+    for (const QCommandLineOption &option : QList<QCommandLineOption>{helpOption()} + command.options)
+        options.append({optionNames(option), option.description()});
+    return tr("Usage: %1 %2 [options] %3\n%4\n\nArguments:\n")
+               .arg(toolName, command.name, argumentNames(command), command.summary)
+        + columns(arguments) + tr("\nOptions:\n") + columns(options);
+}
+
+int RouteTool::usageError(const QString &message, const QString &commandName)
+{
+    const QString hint = commandName.isEmpty()
+        ? tr("Run \"%1 --help\" for the commands.").arg(toolName)
+        : tr("Run \"%1 %2 --help\" for its arguments.").arg(toolName, commandName);
+    m_err.write((toolName + QLatin1String(": ") + message + QLatin1Char(' ') + hint + QLatin1Char('\n')).toUtf8());
+    return UsageError;
+}
+
+int RouteTool::fail(const QString &message)
+{
+    m_err.write((toolName + QLatin1String(": ") + message + QLatin1Char('\n')).toUtf8());
+    return Failure;
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QCommandLineOption>
+#include <QCoreApplication>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class QCommandLineParser;
+class QIODevice;
+
+// The subcommands of marvolt-route. Each is one entry of a table: name, summary, positional
+// arguments, options and the member function that runs it, so a new subcommand is a new entry
+// and a new function; parsing, help and usage errors are shared.
+class RouteTool
+{
+    Q_DECLARE_TR_FUNCTIONS(RouteTool)
+
+public:
+    enum ExitCode { Success = 0, Failure = 1, UsageError = 2 };
+
+    // Results go to out; messages, one line each, to err.
+    RouteTool(QIODevice &out, QIODevice &err);
+
+    // Runs the subcommand named in arguments (the program name first) and returns the exit
+    // code: Success, Failure when the route could not be read or written, or UsageError.
+    int run(const QStringList &arguments);
+
+private:
+    struct Argument
+    {
+        QString name;
+        QString description;
+    };
+
+    struct Command
+    {
+        QString name;
+        QString summary;
+        QList<Argument> arguments;
+        QList<QCommandLineOption> options;
+        int (RouteTool::*run)(const QCommandLineParser &parser);
+    };
+
+    static QList<Command> commands();
+    int runCommand(const Command &command, const QStringList &arguments);
+    int dump(const QCommandLineParser &parser);
+    int resave(const QCommandLineParser &parser);
+    int createRoute(const QCommandLineParser &parser);
+
+    static QString argumentNames(const Command &command);
+    static QString toolHelp();
+    static QString commandHelp(const Command &command);
+    // Reports a wrong command line, pointing at the help of the command when one is named.
+    int usageError(const QString &message, const QString &commandName = QString());
+    int fail(const QString &message);
+
+    QIODevice &m_out;
+    QIODevice &m_err;
+};

@@ -1,0 +1,407 @@
+#include "support/fixturefiles.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <algorithm>
+
+using namespace FixtureFiles;
+
+class TestCli : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void usage_data();
+    void usage();
+    void dump();
+    void dumpShowsOrderBytes();
+    void dumpRelativeFolder();
+    void unreadableFolder_data();
+    void unreadableFolder();
+    void resave_data();
+    void resave();
+    void resaveWriteFailure();
+    void newRoute();
+    void newRefused_data();
+    void newRefused();
+};
+
+namespace {
+
+struct ToolRun
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+ToolRun runTool(const QStringList &arguments, const QString &workingDirectory = QString())
+{
+    QProcess process;
+    process.setWorkingDirectory(workingDirectory);
+    process.start(QStringLiteral(MARVOLT_ROUTE_TOOL), arguments);
+    ToolRun run;
+    if (process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit)
+        run.exitCode = process.exitCode();
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+bool isOneLine(const QByteArray &message)
+{
+    return message.endsWith('\n') && message.count('\n') == 1 && message.size() > 1;
+}
+
+QStringList sorted(QStringList list)
+{
+    list.sort();
+    return list;
+}
+
+QStringList names(std::initializer_list<const char *> list)
+{
+    QStringList result;
+    for (const char *name : list)
+        result.append(QLatin1String(name));
+    return result;
+}
+
+const QStringList textKeys = names({"folder", "frontNumber", "sideNumber", "backNumber", "sideSeparator",
+                                    "salonTimeText", "adFolder", "salonTabloOrder"});
+const QStringList pairKeys
+    = names({"frontStartingPoint", "frontDestination", "sideStartingPoint", "sideDestination", "backStartingPoint",
+             "backDestination", "stationWord", "nextWord", "salonTempText", "outsideTempText", "routeText"});
+const QStringList integerKeys
+    = names({"leftSofitColor",  "rightSofitColor",  "frontNumberColor", "frontStartColor",  "frontDestColor",
+             "sideNumberColor", "sideStartColor",   "sideDestColor",    "backNumberColor",  "backStartColor",
+             "backDestColor",   "salonColor",       "frontFont",        "sideFont",         "backFont",
+             "frontMode",       "sideMode",         "backMode",         "frontNameTimeout", "sideNameTimeout",
+             "backNameTimeout", "nextStationDelay", "sideSValue",       "sideStationCount", "backStationIndex"});
+const QStringList booleanKeys = names({"cyclePlay", "frontFontFromStationList"});
+const QStringList listKeys = names({"adTextFiles", "brValues", "stations"});
+const QStringList stationKeys
+    = names({"name", "nextName", "sideName", "soundFiles", "textFiles", "coordinate", "radius"});
+
+bool isInteger(const QJsonValue &value)
+{
+    return value.isDouble() && value.toDouble() == double(value.toInt());
+}
+
+bool isStringPair(const QJsonValue &value)
+{
+    const QJsonArray pair = value.toArray();
+    return value.isArray() && pair.size() == 2 && pair.at(0).isString() && pair.at(1).isString();
+}
+
+bool isStringList(const QJsonValue &value)
+{
+    const QJsonArray list = value.toArray();
+    return value.isArray()
+        && std::all_of(list.begin(), list.end(), [](const QJsonValue &item) { return item.isString(); });
+}
+
+// Checks the keys and the kind of every value of a dump; reports the first key that is off.
+QString shapeError(const QJsonObject &route)
+{
+    if (sorted(route.keys()) != sorted(textKeys + pairKeys + integerKeys + booleanKeys + listKeys))
+        return QStringLiteral("keys: ") + route.keys().join(QLatin1Char(' '));
+    for (const QString &key : textKeys) {
+        if (!route.value(key).isString())
+            return key;
+    }
+    for (const QString &key : pairKeys) {
+        if (!isStringPair(route.value(key)))
+            return key;
+    }
+    for (const QString &key : integerKeys) {
+        if (!isInteger(route.value(key)))
+            return key;
+    }
+    for (const QString &key : booleanKeys) {
+        if (!route.value(key).isBool())
+            return key;
+    }
+    const QJsonArray br = route.value(QLatin1String("brValues")).toArray();
+    if (br.size() != 2 || !isInteger(br.at(0)) || !isInteger(br.at(1)))
+        return QStringLiteral("brValues");
+    if (!isStringList(route.value(QLatin1String("adTextFiles"))))
+        return QStringLiteral("adTextFiles");
+    for (const QJsonValue &value : route.value(QLatin1String("stations")).toArray()) {
+        const QJsonObject station = value.toObject();
+        const QJsonValue coordinate = station.value(QLatin1String("coordinate"));
+        if (sorted(station.keys()) != sorted(stationKeys) || !isStringPair(station.value(QLatin1String("name")))
+            || !isStringPair(station.value(QLatin1String("nextName")))
+            || !isStringPair(station.value(QLatin1String("sideName")))
+            || !isStringList(station.value(QLatin1String("soundFiles")))
+            || !isStringList(station.value(QLatin1String("textFiles")))
+            || !isInteger(station.value(QLatin1String("radius")))
+            || !(coordinate.isNull() || (coordinate.isArray() && coordinate.toArray().size() == 2)))
+            return QStringLiteral("station ")
+                + QString::fromUtf8(QJsonDocument(station).toJson(QJsonDocument::Compact));
+    }
+    return QString();
+}
+
+QJsonObject dumpObject(const ToolRun &run)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(run.out, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        qWarning("no JSON object: %s", qPrintable(error.errorString()));
+    return document.object();
+}
+
+// Copies a fixture case into dir; the route folders always lie below dir, so that the
+// advertising folder beside them is inside dir too.
+QString routeCopy(const QTemporaryDir &dir, const QString &caseFolder, const QString &target = QString())
+{
+    const QString copy = target.isEmpty() ? dir.path() : dir.filePath(target);
+    return copyFolder(fixture(caseFolder), copy) ? dir.path() : QString();
+}
+
+bool sameFiles(const QString &folder, const QString &expected)
+{
+    if (filesBelow(folder) != filesBelow(expected))
+        return false;
+    for (const QString &file : filesBelow(expected)) {
+        QByteArray a;
+        QByteArray b;
+        if (!readFile(folder + QLatin1Char('/') + file, a) || !readFile(expected + QLatin1Char('/') + file, b)
+            || a != b)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+void TestCli::initTestCase()
+{
+    QVERIFY2(QFileInfo(QStringLiteral(MARVOLT_ROUTE_TOOL)).isExecutable(), MARVOLT_ROUTE_TOOL);
+}
+
+void TestCli::usage_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QStringList>("shown");
+
+    const QStringList commands = names({"dump", "resave", "new"});
+    QTest::newRow("no arguments") << QStringList() << 2 << QStringList();
+    QTest::newRow("unknown command") << names({"bogus", "/tmp"}) << 2 << QStringList();
+    QTest::newRow("option instead of a command") << names({"--bogus"}) << 2 << QStringList();
+    QTest::newRow("dump without folder") << names({"dump"}) << 2 << QStringList();
+    QTest::newRow("dump with two folders") << names({"dump", "a", "b"}) << 2 << QStringList();
+    QTest::newRow("unknown option") << names({"dump", "--bogus", "a"}) << 2 << QStringList();
+    QTest::newRow("--help") << names({"--help"}) << 0 << commands;
+    QTest::newRow("-h") << names({"-h"}) << 0 << commands;
+    QTest::newRow("dump --help") << names({"dump", "--help"}) << 0 << names({"dump", "FOLDER", "--help"});
+    QTest::newRow("resave -h") << names({"resave", "-h"}) << 0 << names({"resave", "FOLDER"});
+    QTest::newRow("new --help") << names({"new", "--help", "x"}) << 0 << names({"new", "FOLDER"});
+}
+
+void TestCli::usage()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QStringList, shown);
+
+    const ToolRun run = runTool(arguments);
+    QCOMPARE(run.exitCode, exitCode);
+    if (exitCode == 0) {
+        QVERIFY(run.err.isEmpty());
+        for (const QString &text : shown)
+            QVERIFY2(run.out.contains(text.toUtf8()), qPrintable(text));
+    } else {
+        QVERIFY(run.out.isEmpty());
+        QVERIFY2(isOneLine(run.err), run.err.constData());
+    }
+}
+
+void TestCli::dump()
+{
+    QTemporaryDir dir;
+    const QString root = routeCopy(dir, QStringLiteral("routefolder/city"));
+    QVERIFY(!root.isEmpty());
+    const ToolRun dumped = runTool({QStringLiteral("dump"), root + QLatin1String("/12/")});
+    QCOMPARE(dumped.exitCode, 0);
+    QVERIFY2(dumped.err.isEmpty(), dumped.err.constData());
+    const QJsonObject route = dumpObject(dumped);
+    const QString error = shapeError(route);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+
+    QCOMPARE(route.value(QLatin1String("folder")).toString(), root + QLatin1String("/12"));
+    QCOMPARE(route.value(QLatin1String("adFolder")).toString(), root + QLatin1String("/Reklama"));
+    QCOMPARE(route.value(QLatin1String("sideNumber")).toString(), QStringLiteral("12А"));
+    QCOMPARE(route.value(QLatin1String("routeText")).toArray(),
+             (QJsonArray{QStringLiteral("Маршрут %n \"Вокзал - Парк\"."), QStringLiteral("Route %n.")}));
+    QCOMPARE(route.value(QLatin1String("salonTabloOrder")).toString(), QStringLiteral("(MO)3(MNSABTR)0"));
+    QCOMPARE(route.value(QLatin1String("frontNumberColor")).toInt(), 0xff0000);
+    QCOMPARE(route.value(QLatin1String("salonColor")).toInt(), 0x00ff80);
+    QCOMPARE(route.value(QLatin1String("brValues")).toArray(), (QJsonArray{2, 1}));
+    QCOMPARE(route.value(QLatin1String("cyclePlay")).toBool(), true);
+    QCOMPARE(route.value(QLatin1String("backStationIndex")).toInt(), 3);
+    QCOMPARE(route.value(QLatin1String("adTextFiles")).toArray().size(), 3);
+
+    const QJsonArray stations = route.value(QLatin1String("stations")).toArray();
+    QCOMPARE(stations.size(), 5);
+    const QJsonObject first = stations.at(0).toObject();
+    QCOMPARE(first.value(QLatin1String("name")).toArray(),
+             (QJsonArray{QStringLiteral("Остановка Вокзал."), QStringLiteral("Stop Railway station.")}));
+    QCOMPARE(first.value(QLatin1String("textFiles")).toArray(), QJsonArray{QStringLiteral("вокзал инфо.txt")});
+    // Degrees come out with every digit the route holds, not rounded for display.
+    QCOMPARE(first.value(QLatin1String("coordinate")).toArray(), (QJsonArray{55.75123, 37.61234}));
+    QVERIFY(dumped.out.contains("55.75123") && dumped.out.contains("37.61234"));
+    QCOMPARE(stations.at(2).toObject().value(QLatin1String("radius")).toInt(), 255);
+    QVERIFY(stations.at(4).toObject().value(QLatin1String("coordinate")).isNull());
+}
+
+void TestCli::dumpShowsOrderBytes()
+{
+    QTemporaryDir dir;
+    QVERIFY(writeFile(dir.filePath(QStringLiteral("route/ost.txt")), "1\\\\A\\\\B\\\\F11;\r\n"));
+    QVERIFY(writeFile(dir.filePath(QStringLiteral("route/script.txt")), " BT:(M\xC0)1\r\n"));
+    const ToolRun run = runTool({QStringLiteral("dump"), dir.filePath(QStringLiteral("route"))});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(dumpObject(run).value(QLatin1String("salonTabloOrder")).toString(), QString::fromLatin1("(M\xC0)1"));
+}
+
+void TestCli::dumpRelativeFolder()
+{
+    QTemporaryDir dir;
+    QVERIFY(!routeCopy(dir, QStringLiteral("routefolder/city")).isEmpty());
+    const ToolRun run = runTool({QStringLiteral("dump"), QStringLiteral("12")}, dir.path());
+    QCOMPARE(run.exitCode, 0);
+    const QJsonObject route = dumpObject(run);
+    QCOMPARE(route.value(QLatin1String("folder")).toString(), QStringLiteral("12"));
+    QCOMPARE(route.value(QLatin1String("adFolder")).toString(),
+             QDir(dir.path()).canonicalPath() + QLatin1String("/Reklama"));
+    QCOMPARE(route.value(QLatin1String("adTextFiles")).toArray().size(), 3);
+}
+
+void TestCli::unreadableFolder_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("folder");
+
+    for (const char *command : {"dump", "resave"}) {
+        QTest::addRow("%s, empty folder", command) << QString::fromLatin1(command) << QStringLiteral("empty");
+        QTest::addRow("%s, missing folder", command) << QString::fromLatin1(command) << QStringLiteral("missing/route");
+    }
+}
+
+// Without a readable ost.txt nothing is printed and nothing is written.
+void TestCli::unreadableFolder()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, folder);
+
+    QTemporaryDir dir;
+    QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("empty"))));
+    const ToolRun run = runTool({command, dir.filePath(folder)});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY(run.out.isEmpty());
+    QVERIFY2(isOneLine(run.err), run.err.constData());
+    QVERIFY(filesBelow(dir.path()).isEmpty());
+    QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("missing"))));
+}
+
+void TestCli::resave_data()
+{
+    QTest::addColumn<QString>("caseFolder");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("expectedScript");
+
+    QTest::newRow("own output stays byte-identical")
+        << QStringLiteral("routefolder/city") << QString() << QStringLiteral("routefolder/city/12/script.txt");
+    QTest::newRow("hand-written script is rewritten")
+        << QStringLiteral("script/handwritten/input") << QStringLiteral("12")
+        << QStringLiteral("script/handwritten/expected/script.txt");
+}
+
+void TestCli::resave()
+{
+    QFETCH(QString, caseFolder);
+    QFETCH(QString, target);
+    QFETCH(QString, expectedScript);
+
+    QTemporaryDir dir;
+    QVERIFY(!routeCopy(dir, caseFolder, target).isEmpty());
+    const QString folder = dir.filePath(QStringLiteral("12"));
+    const ToolRun run = runTool({QStringLiteral("resave"), folder});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.out.isEmpty());
+    QVERIFY2(run.err.isEmpty(), run.err.constData());
+    QByteArray written;
+    QByteArray wanted;
+    QVERIFY(readFile(folder + QLatin1String("/script.txt"), written));
+    QVERIFY(readFile(fixture(expectedScript), wanted));
+    QCOMPARE(written, wanted);
+    if (caseFolder == QLatin1String("routefolder/city"))
+        QVERIFY(sameFiles(dir.path(), fixture(caseFolder)));
+}
+
+void TestCli::resaveWriteFailure()
+{
+    QTemporaryDir dir;
+    QVERIFY(!routeCopy(dir, QStringLiteral("routefolder/city")).isEmpty());
+    const QString coordinates = dir.filePath(QStringLiteral("12/coord.txt"));
+    QVERIFY(QFile::remove(coordinates));
+    QVERIFY(QDir().mkpath(coordinates));
+    const ToolRun run = runTool({QStringLiteral("resave"), dir.filePath(QStringLiteral("12"))});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY(run.out.isEmpty());
+    QVERIFY2(isOneLine(run.err), run.err.constData());
+}
+
+void TestCli::newRoute()
+{
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("routes/2024/new"));
+    const ToolRun created = runTool({QStringLiteral("new"), folder + QLatin1Char('/')});
+    QCOMPARE(created.exitCode, 0);
+    QVERIFY(created.out.isEmpty());
+    QVERIFY2(created.err.isEmpty(), created.err.constData());
+    QVERIFY(sameFiles(folder, fixture(QStringLiteral("routedefaults/new"))));
+
+    const ToolRun dumped = runTool({QStringLiteral("dump"), folder});
+    QCOMPARE(dumped.exitCode, 0);
+    const QJsonObject route = dumpObject(dumped);
+    QVERIFY(shapeError(route).isEmpty());
+    QCOMPARE(route.value(QLatin1String("stations")).toArray().size(), 6);
+    QCOMPARE(route.value(QLatin1String("adFolder")).toString(), folder + QLatin1String("/Rek"));
+}
+
+void TestCli::newRefused_data()
+{
+    QTest::addColumn<QString>("existing");
+
+    QTest::newRow("folder with a station list") << QStringLiteral("route/ost.txt");
+    QTest::newRow("file in place of the folder") << QStringLiteral("route");
+}
+
+void TestCli::newRefused()
+{
+    QFETCH(QString, existing);
+
+    QTemporaryDir dir;
+    QVERIFY(writeFile(dir.filePath(existing), "somebody's work"));
+    const ToolRun run = runTool({QStringLiteral("new"), dir.filePath(QStringLiteral("route"))});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY(run.out.isEmpty());
+    QVERIFY2(isOneLine(run.err), run.err.constData());
+    QCOMPARE(filesBelow(dir.path()), QStringList{existing});
+    QByteArray content;
+    QVERIFY(readFile(dir.filePath(existing), content));
+    QCOMPARE(content, QByteArray("somebody's work"));
+}
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"
