@@ -2,31 +2,11 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
 #include <cstdio>
-
-namespace {
-
-// Folders named on the command line open as if chosen in the folder dialog, which only ever
-// yields existing folders; anything else is reported and skipped.
-QStringList routeFolders(const QStringList &arguments)
-{
-    QStringList folders;
-    for (const QString &argument : arguments) {
-        const QFileInfo info(argument);
-        if (info.isDir())
-            folders.append(info.absoluteFilePath());
-        else
-            std::fprintf(stderr, "%s\n", qPrintable(QApplication::translate("main", "Не папка: %1").arg(argument)));
-    }
-    return folders;
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -49,7 +29,7 @@ int main(int argc, char *argv[])
 
     MainWindow window;
     window.show();
-    for (const QString &folder : routeFolders(parser.positionalArguments()))
-        window.openRouteFolder(folder);
+    for (const QString &skipped : window.openRouteFolders(parser.positionalArguments()))
+        std::fprintf(stderr, "%s\n", qPrintable(QApplication::translate("main", "Не папка: %1").arg(skipped)));
     return application.exec();
 }

@@ -6,7 +6,9 @@
 #include "tablocolordialog.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -130,6 +132,19 @@ void MainWindow::openRouteFolder(const QString &path)
     if (closeButton)
         closeButton->setToolTip(tr("Закрыть маршрут"));
     ui->tabWidget->setCurrentIndex(index);
+}
+
+QStringList MainWindow::openRouteFolders(const QStringList &paths)
+{
+    QStringList skipped;
+    for (const QString &path : paths) {
+        const QFileInfo info(path);
+        if (info.isDir())
+            openRouteFolder(QDir::cleanPath(info.absoluteFilePath()));
+        else
+            skipped.append(path);
+    }
+    return skipped;
 }
 
 void MainWindow::addRecentRoute(const QString &path)

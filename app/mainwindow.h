@@ -30,6 +30,9 @@ public:
 
     // Opens path in a new tab and records it as the most recent folder.
     void openRouteFolder(const QString &path);
+    // Opens each of paths that is a folder, as if chosen in the folder dialog, and returns
+    // the others.
+    QStringList openRouteFolders(const QStringList &paths);
 
 signals:
     void tabloColorDialogResult(uint color, const QString &tabloType);

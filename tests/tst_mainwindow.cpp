@@ -29,6 +29,7 @@ private slots:
     void recentFolders();
     void recentFoldersKeepTen();
     void recentMenu();
+    void commandLineFolders();
     void openButtonStartsBesideLastRoute();
     void recentColors_data();
     void recentColors();
@@ -168,6 +169,22 @@ void TestMainWindow::recentMenu()
     QCOMPARE(tabs(window)->count(), 3);
     QCOMPARE(tabs(window)->tabToolTip(2), first);
     QCOMPARE(storedRecentRoutes().first(), first);
+}
+
+void TestMainWindow::commandLineFolders()
+{
+    const QString first = makeRoute(QStringLiteral("12"));
+    const QString second = makeRoute(QStringLiteral("7"));
+    QDir::setCurrent(m_routes->path());
+    MainWindow window;
+    const QStringList skipped = window.openRouteFolders(
+        {QStringLiteral("12/"), second, QStringLiteral("missing"), first + QStringLiteral("/ost.txt")});
+    QCOMPARE(skipped, (QStringList{QStringLiteral("missing"), first + QStringLiteral("/ost.txt")}));
+    QCOMPARE(tabs(window)->count(), 2);
+    // A relative path with a trailing slash opens as the absolute folder the dialog would give.
+    QCOMPARE(tabs(window)->tabToolTip(0), first);
+    QCOMPARE(tabs(window)->tabText(0), QStringLiteral("12"));
+    QCOMPARE(storedRecentRoutes(), (QStringList{second, first}));
 }
 
 void TestMainWindow::openButtonStartsBesideLastRoute()
