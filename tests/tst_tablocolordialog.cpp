@@ -1,3 +1,4 @@
+#include "sofitcolormodel.h"
 #include "tablocolordialog.h"
 
 #include <QGridLayout>
@@ -25,6 +26,7 @@ private slots:
     void clickingRecentColorSetsColor();
     void buttonsCloseDialog_data();
     void buttonsCloseDialog();
+    void sofitColorChoices();
 };
 
 namespace {
@@ -210,6 +212,27 @@ void TestTabloColorDialog::buttonsCloseDialog()
     QCOMPARE(finished.count(), 1);
     QCOMPARE(dialog.result(), expectedResult);
     QVERIFY(!dialog.isVisible());
+}
+
+// The side-strip choices: menu order, codes and swatch colours.
+void TestTabloColorDialog::sofitColorChoices()
+{
+    QObject owner;
+    QStandardItemModel *model = createSofitColorModel(&owner);
+    QCOMPARE(model->parent(), &owner);
+    const QStringList texts{"Погашен", "Белый", "Желтый", "Зеленый", "Красный", "Синий"};
+    const QList<int> codes{0, 7, 6, 2, 4, 1};
+    const QList<QColor> colors{Qt::black, Qt::white, QColor(255, 255, 0), QColor(0, 255, 0), QColor(255, 0, 0),
+                               QColor(0, 0, 255)};
+    QCOMPARE(model->rowCount(), texts.size());
+    for (int row = 0; row < model->rowCount(); ++row) {
+        const QStandardItem *item = model->item(row);
+        QCOMPARE(item->text(), texts.at(row));
+        QCOMPARE(item->data(SofitColorRole).toInt(), codes.at(row));
+        const QImage swatch = item->icon().pixmap(32, 32).toImage();
+        QCOMPARE(swatch.size(), QSize(32, 32));
+        QCOMPARE(QColor(swatch.pixel(16, 16)), colors.at(row));
+    }
 }
 
 QTEST_MAIN(TestTabloColorDialog)
