@@ -16,49 +16,22 @@ QString backBoardPath(const QString &folder)
 
 bool RouteData::readBackBoard()
 {
-    m_backNumberColor = m_frontNumberColor;
-    m_backStartColor = m_frontStartColor;
-    m_backDestColor = m_frontDestColor;
     QByteArray content;
     if (!RouteFile::read(backBoardPath(m_folder), content)) {
-        m_backNumber = m_frontNumber;
-        m_backStartingPoint = m_frontStartingPoint;
-        m_backDestination = m_frontDestination;
-        m_backMode = m_frontMode;
-        m_backFont = m_frontFont;
-        m_backNameTimeout = m_frontNameTimeout;
+        // Without its own file the back board shows what the front board shows.
+        setBoardHeader(BackBoard, boardHeader(FrontBoard));
         return false;
     }
     BoardHeader header;
-    header.numberColor = m_backNumberColor;
-    header.startColor = m_backStartColor;
-    header.destColor = m_backDestColor;
+    header.takeColors(boardHeader(FrontBoard));
     LineReader reader(content);
     header.read(reader);
-    m_backNumber = header.number;
-    m_backStartingPoint = header.startingPoint;
-    m_backDestination = header.destination;
-    m_backMode = header.mode;
-    m_backFont = header.font;
-    m_backNameTimeout = header.nameTimeout;
-    m_backNumberColor = header.numberColor;
-    m_backStartColor = header.startColor;
-    m_backDestColor = header.destColor;
+    setBoardHeader(BackBoard, header);
     return true;
 }
 
 bool RouteData::writeBackBoard() const
 {
-    BoardHeader header;
-    header.number = m_backNumber;
-    header.startingPoint = m_backStartingPoint;
-    header.destination = m_backDestination;
-    header.mode = m_backMode;
-    header.font = m_backFont;
-    header.nameTimeout = m_backNameTimeout;
-    header.numberColor = m_backNumberColor;
-    header.startColor = m_backStartColor;
-    header.destColor = m_backDestColor;
-    const QByteArray content = "\xEF\xBB\xBF" + header.lines(BoardHeader::BoardItems);
+    const QByteArray content = "\xEF\xBB\xBF" + boardHeader(BackBoard).lines(BoardHeader::BoardItems);
     return RouteFile::write(backBoardPath(m_folder), content);
 }

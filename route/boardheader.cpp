@@ -83,6 +83,13 @@ QByteArray colorList(int number, int start, int destination)
     return list;
 }
 
+void BoardHeader::takeColors(const BoardHeader &other)
+{
+    numberColor = other.numberColor;
+    startColor = other.startColor;
+    destColor = other.destColor;
+}
+
 void BoardHeader::read(LineReader &reader)
 {
     QByteArray line;

@@ -29,6 +29,8 @@ struct BoardHeader
     int startColor = 0;
     int destColor = 0;
 
+    // Starts from the colours of another board, as side and back boards do.
+    void takeColors(const BoardHeader &other);
     // Reads the header line, the second-language line and any further indented lines before
     // the first entry. Fields the file does not mention keep their values.
     void read(LineReader &reader);

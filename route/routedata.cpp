@@ -1,5 +1,21 @@
 #include "routedata.h"
 
+#include "boardheader.h"
+
+// Where each board keeps the header values that all three board files share.
+struct RouteData::BoardFields
+{
+    QString RouteData::*number;
+    TextPair RouteData::*startingPoint;
+    TextPair RouteData::*destination;
+    int RouteData::*mode;
+    int RouteData::*font;
+    int RouteData::*nameTimeout;
+    int RouteData::*numberColor;
+    int RouteData::*startColor;
+    int RouteData::*destColor;
+};
+
 RouteData::RouteData() = default;
 RouteData::~RouteData() = default;
 
@@ -29,6 +45,62 @@ bool RouteData::save()
         return false;
     return writeStationList() && writeCoordinates() && writeSideBoard() && writeScript() && writeBackBoard()
         && writeAdTexts();
+}
+
+const RouteData::BoardFields &RouteData::boardFields(Board board)
+{
+    static const BoardFields fields[] = {
+        {&RouteData::m_frontNumber, &RouteData::m_frontStartingPoint, &RouteData::m_frontDestination,
+         &RouteData::m_frontMode, &RouteData::m_frontFont, &RouteData::m_frontNameTimeout,
+         &RouteData::m_frontNumberColor, &RouteData::m_frontStartColor, &RouteData::m_frontDestColor},
+        {&RouteData::m_sideNumber, &RouteData::m_sideStartingPoint, &RouteData::m_sideDestination,
+         &RouteData::m_sideMode, &RouteData::m_sideFont, &RouteData::m_sideNameTimeout,
+         &RouteData::m_sideNumberColor, &RouteData::m_sideStartColor, &RouteData::m_sideDestColor},
+        {&RouteData::m_backNumber, &RouteData::m_backStartingPoint, &RouteData::m_backDestination,
+         &RouteData::m_backMode, &RouteData::m_backFont, &RouteData::m_backNameTimeout,
+         &RouteData::m_backNumberColor, &RouteData::m_backStartColor, &RouteData::m_backDestColor},
+    };
+    return fields[board];
+}
+
+BoardHeader RouteData::boardHeader(Board board) const
+{
+    const BoardFields &field = boardFields(board);
+    BoardHeader header;
+    header.number = this->*field.number;
+    header.startingPoint = this->*field.startingPoint;
+    header.destination = this->*field.destination;
+    header.mode = this->*field.mode;
+    header.font = this->*field.font;
+    header.nameTimeout = this->*field.nameTimeout;
+    header.numberColor = this->*field.numberColor;
+    header.startColor = this->*field.startColor;
+    header.destColor = this->*field.destColor;
+    if (board == SideBoard) {
+        header.stationCount = m_sideStationCount;
+        header.sValue = m_sideSValue;
+        header.separator = m_sideSeparator;
+    }
+    return header;
+}
+
+void RouteData::setBoardHeader(Board board, const BoardHeader &header)
+{
+    const BoardFields &field = boardFields(board);
+    this->*field.number = header.number;
+    this->*field.startingPoint = header.startingPoint;
+    this->*field.destination = header.destination;
+    this->*field.mode = header.mode;
+    this->*field.font = header.font;
+    this->*field.nameTimeout = header.nameTimeout;
+    this->*field.numberColor = header.numberColor;
+    this->*field.startColor = header.startColor;
+    this->*field.destColor = header.destColor;
+    if (board == SideBoard) {
+        m_sideStationCount = header.stationCount;
+        m_sideSValue = header.sValue;
+        m_sideSeparator = header.separator;
+    }
 }
 
 Station *RouteData::stationAt(int index) const

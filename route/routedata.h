@@ -2,6 +2,8 @@
 
 #include "station.h"
 
+struct BoardHeader;
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -190,6 +192,15 @@ public:
     void setFrontFontFromStationList(bool fromStationList) { m_frontFontFromStationList = fromStationList; }
 
 private:
+    enum Board { FrontBoard, SideBoard, BackBoard };
+    struct BoardFields;
+
+    static const BoardFields &boardFields(Board board);
+
+    // The header values of a board file, for the board's reader and writer.
+    BoardHeader boardHeader(Board board) const;
+    void setBoardHeader(Board board, const BoardHeader &header);
+
     std::vector<std::unique_ptr<Station>> m_stations;
     int m_backStationIndex = 0;
     QString m_folder;

@@ -25,41 +25,21 @@ bool isNamed(const Station &station)
 
 bool RouteData::readSideBoard()
 {
-    m_sideNumberColor = m_frontNumberColor;
-    m_sideStartColor = m_frontStartColor;
-    m_sideDestColor = m_frontDestColor;
     QByteArray content;
     if (!RouteFile::read(sideBoardPath(m_folder), content)) {
-        m_sideNumber = m_frontNumber;
-        m_sideStartingPoint = m_frontStartingPoint;
-        m_sideDestination = m_frontDestination;
-        m_sideMode = StaticMode | OnlyDestinationMode | CenteredMode;
-        m_sideSValue = 3;
-        m_sideStationCount = 5;
-        m_sideFont = m_frontFont;
-        m_sideNameTimeout = m_frontNameTimeout;
-        m_sideSeparator = defaultSideSeparator();
+        // Without its own file the side board shows the front texts with its own layout.
+        BoardHeader header = boardHeader(FrontBoard);
+        header.mode = StaticMode | OnlyDestinationMode | CenteredMode;
+        header.separator = defaultSideSeparator();
+        setBoardHeader(SideBoard, header);
         defaultSideNames();
         return false;
     }
     BoardHeader header;
-    header.numberColor = m_sideNumberColor;
-    header.startColor = m_sideStartColor;
-    header.destColor = m_sideDestColor;
+    header.takeColors(boardHeader(FrontBoard));
     LineReader reader(content);
     header.read(reader);
-    m_sideNumber = header.number;
-    m_sideStartingPoint = header.startingPoint;
-    m_sideDestination = header.destination;
-    m_sideMode = header.mode;
-    m_sideFont = header.font;
-    m_sideNameTimeout = header.nameTimeout;
-    m_sideStationCount = header.stationCount;
-    m_sideSValue = header.sValue;
-    m_sideSeparator = header.separator;
-    m_sideNumberColor = header.numberColor;
-    m_sideStartColor = header.startColor;
-    m_sideDestColor = header.destColor;
+    setBoardHeader(SideBoard, header);
 
     QByteArray line;
     while (reader.readLine(line)) {
@@ -82,20 +62,7 @@ bool RouteData::readSideBoard()
 
 bool RouteData::writeSideBoard() const
 {
-    BoardHeader header;
-    header.number = m_sideNumber;
-    header.startingPoint = m_sideStartingPoint;
-    header.destination = m_sideDestination;
-    header.mode = m_sideMode;
-    header.font = m_sideFont;
-    header.nameTimeout = m_sideNameTimeout;
-    header.stationCount = m_sideStationCount;
-    header.sValue = m_sideSValue;
-    header.separator = m_sideSeparator;
-    header.numberColor = m_sideNumberColor;
-    header.startColor = m_sideStartColor;
-    header.destColor = m_sideDestColor;
-    QByteArray content = "\xEF\xBB\xBF" + header.lines(BoardHeader::SideBoardItems);
+    QByteArray content = "\xEF\xBB\xBF" + boardHeader(SideBoard).lines(BoardHeader::SideBoardItems);
     for (int index = 0; index < stationCount(); ++index) {
         const Station &station = *m_stations[index];
         content += QByteArray::number(index + 1) + ' ' + station.sideName[0].toUtf8() + "\r\n";

@@ -159,32 +159,14 @@ bool RouteData::readStationList()
         if (m_backStationIndex < 0)
             m_backStationIndex = stationCount();
     }
-    m_frontNumber = header.number;
-    m_frontStartingPoint = header.startingPoint;
-    m_frontDestination = header.destination;
-    m_frontMode = header.mode;
-    m_frontFont = header.font;
+    setBoardHeader(FrontBoard, header);
     m_frontFontFromStationList = header.hasFontItem;
-    m_frontNameTimeout = header.nameTimeout;
-    m_frontNumberColor = header.numberColor;
-    m_frontStartColor = header.startColor;
-    m_frontDestColor = header.destColor;
     return opened;
 }
 
 bool RouteData::writeStationList() const
 {
-    BoardHeader header;
-    header.number = m_frontNumber;
-    header.startingPoint = m_frontStartingPoint;
-    header.destination = m_frontDestination;
-    header.mode = m_frontMode;
-    header.font = m_frontFont;
-    header.nameTimeout = m_frontNameTimeout;
-    header.numberColor = m_frontNumberColor;
-    header.startColor = m_frontStartColor;
-    header.destColor = m_frontDestColor;
-    QByteArray content = "\xEF\xBB\xBF" + header.lines(BoardHeader::BoardItems);
+    QByteArray content = "\xEF\xBB\xBF" + boardHeader(FrontBoard).lines(BoardHeader::BoardItems);
     for (int index = 0; index < stationCount(); ++index)
         content += stationLines(*m_stations[index], index + 1, index == m_backStationIndex);
     content += QByteArray::number(stationCount() + 1) + " END\r\n";
