@@ -1,5 +1,10 @@
 #include "routetool.h"
 
+#include "boardfeed.h"
+#include "boardrender.h"
+#include "editorini.h"
+#include "fronttablotype.h"
+#include "fronttablowidget.h"
 #include "routedata.h"
 #include "routedump.h"
 
@@ -7,6 +12,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIODevice>
+#include <QSaveFile>
+
+#include <limits>
 
 namespace {
 
@@ -85,6 +93,29 @@ QList<RouteTool::Command> RouteTool::commands()
          {folder},
          {},
          &RouteTool::createRoute},
+        {QStringLiteral("render"),
+         tr("Draw a destination board of the route of FOLDER as the editor previews it, as a PNG picture or as "
+            "text."),
+         {folder},
+         renderOptions(),
+         &RouteTool::render},
+    };
+}
+
+QList<QCommandLineOption> RouteTool::renderOptions()
+{
+    return {
+        {QStringLiteral("board"), tr("The board: front, side or back."), QStringLiteral("BOARD")},
+        {QStringLiteral("type"),
+         tr("The board type 0 ... 11; without it the type of the route's editor.ini, else 0 for the front and 1 "
+            "for the side and back boards."),
+         QStringLiteral("N")},
+        {QStringLiteral("frames"),
+         tr("Animation frames to run, as after a click on the board; 0 (the default) draws the still board."),
+         QStringLiteral("K")},
+        {QStringLiteral("language"), tr("The language shown first, 1 (the default) or 2."), QStringLiteral("1|2")},
+        {QStringLiteral("png"), tr("Write the painted board to FILE."), QStringLiteral("FILE")},
+        {QStringLiteral("ascii"), tr("Print the board, one line per row: \".\" dark, \"#\" lit.")},
     };
 }
 
@@ -155,6 +186,104 @@ int RouteTool::createRoute(const QCommandLineParser &parser)
     route.createNew(path);
     if (!route.save())
         return fail(tr("cannot write the route files of %1.").arg(folder));
+    return Success;
+}
+
+namespace {
+
+const QStringList boardNames{QStringLiteral("front"), QStringLiteral("side"), QStringLiteral("back")};
+
+struct IntegerOption
+{
+    QString name;
+    int minimum;
+    int maximum;
+    int *value;
+};
+
+// An absent option keeps its default; false when the value is no whole number in range.
+bool readInteger(const QCommandLineParser &parser, const IntegerOption &option)
+{
+    if (!parser.isSet(option.name))
+        return true;
+    bool ok = false;
+    const int number = parser.value(option.name).toInt(&ok);
+    if (!ok || number < option.minimum || number > option.maximum)
+        return false;
+    *option.value = number;
+    return true;
+}
+
+// The board type of the route's editor.ini, or the editor's defaults when it has none.
+int routeBoardType(const QString &path, OutsideBoard board)
+{
+    EditorIni ini;
+    ini.read(path);
+    return board == OutsideBoard::Front ? ini.front : board == OutsideBoard::Side ? ini.side : ini.back;
+}
+
+bool writePng(const QImage &image, const QString &path)
+{
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && image.save(&file, "PNG") && file.commit();
+}
+
+} // namespace
+
+// What render draws, as its options give it; type -1 takes the route's own board type.
+struct RouteTool::RenderSettings
+{
+    int board = -1;
+    int type = -1;
+    int frames = 0;
+    int language = 1;
+};
+
+int RouteTool::render(const QCommandLineParser &parser)
+{
+    const QString name = QStringLiteral("render");
+    RenderSettings settings;
+    settings.board = boardNames.indexOf(parser.value(QStringLiteral("board")));
+    if (settings.board < 0)
+        return usageError(tr("render: --board must be front, side or back."), name);
+    if (parser.isSet(QStringLiteral("png")) == parser.isSet(QStringLiteral("ascii")))
+        return usageError(tr("render: give either --png FILE or --ascii."), name);
+    const IntegerOption integers[] = {
+        {QStringLiteral("type"), 0, frontTabloTypeCount - 1, &settings.type},
+        {QStringLiteral("frames"), 0, std::numeric_limits<int>::max(), &settings.frames},
+        {QStringLiteral("language"), 1, 2, &settings.language},
+    };
+    for (const IntegerOption &option : integers) {
+        if (!readInteger(parser, option))
+            return usageError(tr("render: --%1 must be a whole number from %2 to %3.")
+                                  .arg(option.name)
+                                  .arg(option.minimum)
+                                  .arg(option.maximum),
+                              name);
+    }
+    return renderBoard(parser, settings);
+}
+
+int RouteTool::renderBoard(const QCommandLineParser &parser, const RenderSettings &settings)
+{
+    const QString folder = folderOf(parser);
+    RouteData route;
+    if (!route.load(routePath(folder)))
+        return fail(tr("cannot read the station list of %1.").arg(folder));
+    const auto board = OutsideBoard(settings.board);
+    FrontTabloWidget preview;
+    preview.setType(settings.type >= 0 ? settings.type : routeBoardType(routePath(folder), board));
+    feedBoard(preview, route, board);
+    preview.setFirstLanguage(settings.language == 2);
+    runBoardFrames(preview, settings.frames);
+
+    if (parser.isSet(QStringLiteral("ascii"))) {
+        m_out.write(boardAscii(preview));
+        return Success;
+    }
+    const QString png = parser.value(QStringLiteral("png"));
+    if (!writePng(boardImage(preview), png))
+        return fail(tr("cannot write %1.").arg(png));
     return Success;
 }
 

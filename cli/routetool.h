@@ -47,6 +47,10 @@ private:
     int dump(const QCommandLineParser &parser);
     int resave(const QCommandLineParser &parser);
     int createRoute(const QCommandLineParser &parser);
+    struct RenderSettings;
+    int render(const QCommandLineParser &parser);
+    int renderBoard(const QCommandLineParser &parser, const RenderSettings &settings);
+    static QList<QCommandLineOption> renderOptions();
 
     static QString argumentNames(const Command &command);
     static QString toolHelp();

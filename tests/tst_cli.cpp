@@ -30,6 +30,17 @@ private slots:
     void newRoute();
     void newRefused_data();
     void newRefused();
+    void renderHelp();
+    void renderAscii_data();
+    void renderAscii();
+    void renderFramesFlipLanguage();
+    void renderPng_data();
+    void renderPng();
+    void renderWithoutDisplay();
+    void renderUsage_data();
+    void renderUsage();
+    void renderFailure_data();
+    void renderFailure();
 };
 
 namespace {
@@ -176,6 +187,39 @@ bool sameFiles(const QString &folder, const QString &expected)
         if (!readFile(folder + QLatin1Char('/') + file, a) || !readFile(expected + QLatin1Char('/') + file, b)
             || a != b)
             return false;
+    }
+    return true;
+}
+
+// The example route in dir, for the board pictures; the example itself stays untouched.
+QString exampleCopy(const QTemporaryDir &dir)
+{
+    const QString copy = dir.filePath(QStringLiteral("route-12"));
+    return copyFolder(QStringLiteral(EXAMPLES_DIR "/route-12"), copy) ? copy : QString();
+}
+
+// The board rows of an ASCII picture; empty when a line is not cols dots of "." and "#".
+QList<QByteArray> boardLines(const QByteArray &ascii, int cols)
+{
+    QList<QByteArray> lines = ascii.split('\n');
+    if (lines.isEmpty() || !lines.last().isEmpty())
+        return {};
+    lines.removeLast();
+    for (const QByteArray &line : lines) {
+        if (line.size() != cols || line.count('.') + line.count('#') != cols)
+            return {};
+    }
+    return lines;
+}
+
+// Whether every board row has the same dot in each of the columns.
+bool columnsAre(const QList<QByteArray> &lines, int first, int last, char dot)
+{
+    for (const QByteArray &line : lines) {
+        for (int col = first; col <= last; ++col) {
+            if (line.at(col) != dot)
+                return false;
+        }
     }
     return true;
 }
@@ -401,6 +445,211 @@ void TestCli::newRefused()
     QByteArray content;
     QVERIFY(readFile(dir.filePath(existing), content));
     QCOMPARE(content, QByteArray("somebody's work"));
+}
+
+void TestCli::renderHelp()
+{
+    QVERIFY(runTool({QStringLiteral("--help")}).out.contains("render"));
+    const ToolRun run = runTool({QStringLiteral("render"), QStringLiteral("--help")});
+    QCOMPARE(run.exitCode, 0);
+    for (const char *option : {"--board", "--type", "--frames", "--language", "--png", "--ascii"})
+        QVERIFY2(run.out.contains(option), option);
+}
+
+void TestCli::renderAscii_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("cols");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("stripWidth");
+
+    // The example's editor.ini gives 32x320 front, 24x144 side and 32x256 back boards, and
+    // its green strips light the front and back boards.
+    QTest::newRow("front") << names({"--board", "front"}) << 320 << 32 << 15;
+    QTest::newRow("side") << names({"--board", "side"}) << 144 << 24 << 0;
+    QTest::newRow("back") << names({"--board", "back"}) << 256 << 32 << 15;
+    QTest::newRow("front as type 7") << names({"--board", "front", "--type", "7"}) << 128 << 16 << 10;
+    QTest::newRow("back as type 2") << names({"--board", "back", "--type", "2"}) << 114 << 16 << 10;
+    QTest::newRow("side as type 1, animated")
+        << names({"--board", "side", "--type", "1", "--frames", "300"}) << 128 << 16 << 0;
+    QTest::newRow("number only") << names({"--board", "back", "--type=11"}) << 40 << 20 << 0;
+}
+
+void TestCli::renderAscii()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, cols);
+    QFETCH(int, rows);
+    QFETCH(int, stripWidth);
+
+    QTemporaryDir dir;
+    const QString folder = exampleCopy(dir);
+    QVERIFY(!folder.isEmpty());
+    const ToolRun run = runTool(QStringList{QStringLiteral("render"), folder, QStringLiteral("--ascii")} + arguments);
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.err.isEmpty(), run.err.constData());
+    const QList<QByteArray> lines = boardLines(run.out, cols);
+    QCOMPARE(lines.size(), rows);
+    if (stripWidth > 0) {
+        QVERIFY(columnsAre(lines, 0, stripWidth - 1, '#'));
+        QVERIFY(columnsAre(lines, cols - stripWidth, cols - 1, '#'));
+        QVERIFY(columnsAre(lines, stripWidth, stripWidth, '.'));
+        QVERIFY(columnsAre(lines, cols - stripWidth - 1, cols - stripWidth - 1, '.'));
+    }
+    // The route number stands at the left, after the strip (centred on the number-only board).
+    QVERIFY(lines.at(rows / 2).mid(stripWidth, 40).contains('#'));
+    QVERIFY(filesBelow(folder) == filesBelow(QStringLiteral(EXAMPLES_DIR "/route-12")));
+}
+
+// The example's front board turns its language page on every tick: one frame shows language
+// 2, two frames language 1 again.
+void TestCli::renderFramesFlipLanguage()
+{
+    QTemporaryDir dir;
+    const QString folder = exampleCopy(dir);
+    QVERIFY(!folder.isEmpty());
+    const auto ascii = [&](std::initializer_list<const char *> options) {
+        return runTool(QStringList{QStringLiteral("render"), folder, QStringLiteral("--ascii"),
+                                   QStringLiteral("--board"), QStringLiteral("front")}
+                       + names(options))
+            .out;
+    };
+    const QByteArray still = ascii({});
+    const QByteArray second = ascii({"--language", "2"});
+    QVERIFY(!still.isEmpty());
+    QVERIFY(still != second);
+    QCOMPARE(ascii({"--frames", "1"}), second);
+    QCOMPARE(ascii({"--frames", "2"}), still);
+    QCOMPARE(ascii({"--frames", "1", "--language", "2"}), still);
+}
+
+void TestCli::renderPng_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("cols");
+    QTest::addColumn<int>("rows");
+
+    QTest::newRow("front") << names({"--board", "front"}) << 320 << 32;
+    QTest::newRow("side, animated") << names({"--board", "side", "--frames", "40"}) << 144 << 24;
+    QTest::newRow("back as type 3") << names({"--board", "back", "--type", "3"}) << 96 << 16;
+}
+
+// The picture is the widget's painting at pitch 4: 3 x 3 dots on black, one per "#" of the
+// ASCII picture of the same board.
+void TestCli::renderPng()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, cols);
+    QFETCH(int, rows);
+
+    QTemporaryDir dir;
+    const QString folder = exampleCopy(dir);
+    QVERIFY(!folder.isEmpty());
+    const QString png = dir.filePath(QStringLiteral("board.png"));
+    const ToolRun drawn
+        = runTool(QStringList{QStringLiteral("render"), folder, QStringLiteral("--png"), png} + arguments);
+    QCOMPARE(drawn.exitCode, 0);
+    QVERIFY(drawn.out.isEmpty());
+    QVERIFY2(drawn.err.isEmpty(), drawn.err.constData());
+    QImage image;
+    QVERIFY(image.load(png, "PNG"));
+    QCOMPARE(image.size(), QSize(4 + 4 * cols, 4 + 4 * rows));
+
+    const QList<QByteArray> lines = boardLines(
+        runTool(QStringList{QStringLiteral("render"), folder, QStringLiteral("--ascii")} + arguments).out, cols);
+    QCOMPARE(lines.size(), rows);
+    const QRgb black = qRgb(0, 0, 0);
+    for (int row = 0; row < rows; ++row) {
+        for (int col = 0; col < cols; ++col) {
+            const QPoint corner(2 + 4 * col, 2 + 4 * row);
+            const bool lit = lines.at(row).at(col) == '#';
+            QCOMPARE(image.pixel(corner + QPoint(1, 1)) != black, lit);
+            QCOMPARE(image.pixel(corner) == image.pixel(corner + QPoint(2, 2)), true);
+            QCOMPARE(image.pixel(corner + QPoint(3, 3)), black);
+        }
+    }
+    QCOMPARE(image.pixel(0, 0), black);
+}
+
+// Without a display and without a platform named, the tool draws off screen by itself.
+void TestCli::renderWithoutDisplay()
+{
+    QTemporaryDir dir;
+    const QString folder = exampleCopy(dir);
+    QVERIFY(!folder.isEmpty());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(MARVOLT_ROUTE_TOOL),
+                  {QStringLiteral("render"), folder, QStringLiteral("--board"), QStringLiteral("back"),
+                   QStringLiteral("--ascii")});
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 0);
+    QCOMPARE(process.readAllStandardError(), QByteArray());
+    QCOMPARE(boardLines(process.readAllStandardOutput(), 256).size(), 32);
+}
+
+void TestCli::renderUsage_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+
+    QTest::newRow("no board") << names({"--ascii"});
+    QTest::newRow("unknown board") << names({"--board", "top", "--ascii"});
+    QTest::newRow("type too large") << names({"--board", "front", "--type", "12", "--ascii"});
+    QTest::newRow("type not a number") << names({"--board", "front", "--type", "x", "--ascii"});
+    QTest::newRow("negative frames") << names({"--board", "front", "--frames", "-1", "--ascii"});
+    QTest::newRow("language 3") << names({"--board", "front", "--language", "3", "--ascii"});
+    QTest::newRow("both outputs") << names({"--board", "front", "--ascii", "--png", "x.png"});
+    QTest::newRow("no output") << names({"--board", "front"});
+    QTest::newRow("board without value") << names({"--ascii", "--board"});
+}
+
+void TestCli::renderUsage()
+{
+    QFETCH(QStringList, arguments);
+
+    QTemporaryDir dir;
+    const QString folder = exampleCopy(dir);
+    QVERIFY(!folder.isEmpty());
+    const ToolRun run = runTool(QStringList{QStringLiteral("render"), folder} + arguments, dir.path());
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY(run.out.isEmpty());
+    QVERIFY2(isOneLine(run.err), run.err.constData());
+    QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("x.png"))));
+    const ToolRun withoutFolder = runTool(
+        {QStringLiteral("render"), QStringLiteral("--board"), QStringLiteral("front"), QStringLiteral("--ascii")});
+    QCOMPARE(withoutFolder.exitCode, 2);
+}
+
+void TestCli::renderFailure_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("png");
+
+    QTest::newRow("no route") << QStringLiteral("empty") << QStringLiteral("board.png");
+    QTest::newRow("picture in a missing folder") << QStringLiteral("route-12") << QStringLiteral("missing/board.png");
+    QTest::newRow("picture over a folder") << QStringLiteral("route-12") << QStringLiteral("route-12");
+}
+
+void TestCli::renderFailure()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, png);
+
+    QTemporaryDir dir;
+    QVERIFY(!exampleCopy(dir).isEmpty());
+    QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("empty"))));
+    const ToolRun run = runTool({QStringLiteral("render"), dir.filePath(folder), QStringLiteral("--board"),
+                                 QStringLiteral("front"), QStringLiteral("--png"), dir.filePath(png)});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY(run.out.isEmpty());
+    QVERIFY2(isOneLine(run.err), run.err.constData());
+    QVERIFY(!QFileInfo(dir.filePath(png)).isFile());
 }
 
 QTEST_GUILESS_MAIN(TestCli)
