@@ -7,6 +7,7 @@
 #include "fronttablowidget.h"
 #include "routedata.h"
 #include "routedump.h"
+#include "tablofont.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -99,6 +100,24 @@ QList<RouteTool::Command> RouteTool::commands()
          {folder},
          renderOptions(),
          &RouteTool::render},
+        {QStringLiteral("measure"),
+         tr("Print the width in dots of each TEXT on a board, one number per line."),
+         {{QStringLiteral("TEXT..."), tr("The texts to measure.")}},
+         measureOptions(),
+         &RouteTool::measure,
+         true},
+    };
+}
+
+QList<QCommandLineOption> RouteTool::measureOptions()
+{
+    return {
+        {QStringLiteral("font"), tr("The board font by name: Font32, Font20, Font16, Font12, Font10Bold, Font10Thin, "
+                                    "Font8Bold, Font8Thin, Digits16, Digits20, Digits24 or Digits32."),
+         QStringLiteral("NAME")},
+        {QStringLiteral("height"), tr("The font the boards use for a line of H dots (16 when neither option is given)."),
+         QStringLiteral("H")},
+        {QStringLiteral("bold"), tr("With --height: the thick font where a height has two.")},
     };
 }
 
@@ -147,7 +166,9 @@ int RouteTool::runCommand(const Command &command, const QStringList &arguments)
         m_out.write(commandHelp(command).toUtf8());
         return Success;
     }
-    if (parser.positionalArguments().size() != command.arguments.size())
+    const int given = parser.positionalArguments().size();
+    const int expected = command.arguments.size();
+    if (given != expected && !(command.repeatsLastArgument && given > expected))
         return usageError(tr("%1 expects %2.").arg(command.name, argumentNames(command)), command.name);
     return (this->*command.run)(parser);
 }
@@ -284,6 +305,28 @@ int RouteTool::renderBoard(const QCommandLineParser &parser, const RenderSetting
     const QString png = parser.value(QStringLiteral("png"));
     if (!writePng(boardImage(preview), png))
         return fail(tr("cannot write %1.").arg(png));
+    return Success;
+}
+
+int RouteTool::measure(const QCommandLineParser &parser)
+{
+    const QString name = QStringLiteral("measure");
+    const bool byName = parser.isSet(QStringLiteral("font"));
+    if (byName && (parser.isSet(QStringLiteral("height")) || parser.isSet(QStringLiteral("bold"))))
+        return usageError(tr("measure: give either --font or --height, not both."), name);
+    const TabloFont *font = nullptr;
+    if (byName) {
+        font = tabloFontByName(parser.value(QStringLiteral("font")));
+        if (!font)
+            return usageError(tr("measure: there is no font \"%1\".").arg(parser.value(QStringLiteral("font"))), name);
+    } else {
+        int height = 16;
+        if (!readInteger(parser, {QStringLiteral("height"), 1, 1024, &height}))
+            return usageError(tr("measure: --height must be a whole number from 1 to 1024."), name);
+        font = &fontForHeight(height, parser.isSet(QStringLiteral("bold")));
+    }
+    for (const QString &text : parser.positionalArguments())
+        m_out.write(QByteArray::number(textWidth(*font, text)) + '\n');
     return Success;
 }
 

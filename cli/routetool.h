@@ -40,6 +40,8 @@ private:
         QList<Argument> arguments;
         QList<QCommandLineOption> options;
         int (RouteTool::*run)(const QCommandLineParser &parser);
+        // The last argument may be given more than once.
+        bool repeatsLastArgument = false;
     };
 
     static QList<Command> commands();
@@ -51,6 +53,8 @@ private:
     int render(const QCommandLineParser &parser);
     int renderBoard(const QCommandLineParser &parser, const RenderSettings &settings);
     static QList<QCommandLineOption> renderOptions();
+    int measure(const QCommandLineParser &parser);
+    static QList<QCommandLineOption> measureOptions();
 
     static QString argumentNames(const Command &command);
     static QString toolHelp();

@@ -41,6 +41,8 @@ private slots:
     void renderUsage();
     void renderFailure_data();
     void renderFailure();
+    void measure_data();
+    void measure();
 };
 
 namespace {
@@ -249,6 +251,12 @@ void TestCli::usage_data()
     QTest::newRow("dump --help") << names({"dump", "--help"}) << 0 << names({"dump", "FOLDER", "--help"});
     QTest::newRow("resave -h") << names({"resave", "-h"}) << 0 << names({"resave", "FOLDER"});
     QTest::newRow("new --help") << names({"new", "--help", "x"}) << 0 << names({"new", "FOLDER"});
+    QTest::newRow("measure without text") << names({"measure", "--font", "Font16"}) << 2 << QStringList();
+    QTest::newRow("measure, unknown font") << names({"measure", "--font", "Font7", "a"}) << 2 << QStringList();
+    QTest::newRow("measure, font and height") << names({"measure", "--font", "Font16", "--height", "16", "a"}) << 2
+                                              << QStringList();
+    QTest::newRow("measure, bad height") << names({"measure", "--height", "x", "a"}) << 2 << QStringList();
+    QTest::newRow("measure --help") << names({"measure", "--help"}) << 0 << names({"measure", "TEXT", "--font", "--bold"});
 }
 
 void TestCli::usage()
@@ -650,6 +658,31 @@ void TestCli::renderFailure()
     QVERIFY(run.out.isEmpty());
     QVERIFY2(isOneLine(run.err), run.err.constData());
     QVERIFY(!QFileInfo(dir.filePath(png)).isFile());
+}
+
+
+void TestCli::measure_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("widths");
+
+    QTest::newRow("by name") << names({"measure", "--font", "Font32", "W", "0", "1", "i"}) << QByteArray("16\n11\n6\n2\n");
+    QTest::newRow("name in any case") << names({"measure", "--font", "digits20", "0", "1"}) << QByteArray("11\n6\n");
+    QTest::newRow("Cyrillic as wide as Latin") << QStringList{"measure", "--font", "Font12", "Ж", "W"}
+                                               << QByteArray("7\n7\n");
+    QTest::newRow("by height, thin") << names({"measure", "--height", "8", "W", "i"}) << QByteArray("5\n1\n");
+    QTest::newRow("by height, bold") << names({"measure", "--height", "8", "--bold", "W"}) << QByteArray("7\n");
+    QTest::newRow("default height 16") << names({"measure", "W", ""}) << QByteArray("9\n0\n");
+}
+
+void TestCli::measure()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, widths);
+    const ToolRun run = runTool(arguments);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, widths);
+    QVERIFY(run.err.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestCli)
