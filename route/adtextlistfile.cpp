@@ -54,7 +54,11 @@ bool RouteData::writeAdTexts() const
     if (!QFileInfo::exists(m_adFolder))
         return true;
     QByteArray content;
-    for (const QString &name : m_adTextFiles)
-        content += name.toUtf8() + "\r\n";
+    // Appended piece by piece: a string builder expression appended to the content would
+    // reserve its exact size and copy the whole list once per name.
+    for (const QString &name : m_adTextFiles) {
+        content += name.toUtf8();
+        content += "\r\n";
+    }
     return RouteFile::write(adTextListPath(m_adFolder), content);
 }

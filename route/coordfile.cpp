@@ -64,7 +64,7 @@ void readPosition(Station &station, const QList<QByteArray> &fields)
 
 void readStationLine(RouteData &route, const QByteArray &line)
 {
-    Station *station = route.stationAt(stationLineNumber(line) - 1);
+    Station *station = route.stationByNumber(stationLineNumber(line));
     if (!station)
         return;
     // Only the blank separates fields, any number of them; a tab stays inside its field.

@@ -145,11 +145,13 @@ QString RouteData::strippedName(int language, const QString &text) const
     if (!rest.startsWith(QLatin1Char('"')))
         return rest;
     // Names in quotes, with or without a closing full stop: «"Пункт А".» gives «Пункт А».
+    // The unquoted name is trimmed like every side name read from sidetab.txt, so that a
+    // derived name survives saving and reading back.
     const int lastQuote = rest.lastIndexOf(QLatin1Char('"'));
     if (lastQuote <= 0 || lastQuote < rest.size() - 2)
         return rest;
     const int quotesAfterFirst = rest.count(QLatin1Char('"')) - 1;
-    return quotesAfterFirst % 2 == 1 ? rest.mid(1, lastQuote - 1) : rest.mid(1);
+    return (quotesAfterFirst % 2 == 1 ? rest.mid(1, lastQuote - 1) : rest.mid(1)).trimmed();
 }
 
 QString RouteData::relativeAdFolder() const

@@ -41,6 +41,9 @@ public:
     int stationCount() const { return int(m_stations.size()); }
     // The stop at index, or null when there is none.
     Station *stationAt(int index) const;
+    // The stop with the given number as the route files count them, from 1; null when there is
+    // none, whatever number a damaged file holds.
+    Station *stationByNumber(int number) const { return number > 0 ? stationAt(number - 1) : nullptr; }
     bool isValidStationIndex(int index) const { return index >= 0 && index < stationCount(); }
     bool hasReturnDirection() const { return m_backStationIndex >= 0 && m_backStationIndex < stationCount(); }
     // Inserts station at index (stationCount() appends) and takes ownership. Without a station a

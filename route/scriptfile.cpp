@@ -12,6 +12,8 @@
 #include "stationlistfile.h"
 #include "textrules.h"
 
+#include <QDir>
+
 namespace {
 
 // A text of two languages; the key of the second language carries a "2".
@@ -64,13 +66,21 @@ void applyStartValues(RouteData &route)
 // The advertising folder is stored from the parent of the route folder on, between slashes.
 // It is decoded like every other text: files from older tools hold it in Windows-1251, and
 // reading those bytes as UTF-8 would turn a Cyrillic folder name into replacement characters.
+// It lies beside the route folder or inside it; a value that climbs out of the parent folder
+// with ".." cannot come from this editor, and taking it would make every save write
+// rscript.txt into some other folder, so the default folder stays.
 void readAdFolder(RouteData &route, QByteArray value)
 {
     if (value.startsWith('/'))
         value.remove(0, 1);
     if (value.endsWith('/'))
         value.chop(1);
-    route.setAdFolder(parentFolder(route.folder()) + QLatin1Char('/') + decodeFileText(value));
+    const QString parent = parentFolder(route.folder());
+    const QString folder = parent + QLatin1Char('/') + decodeFileText(value);
+    const QString cleanParent = QDir::cleanPath(parent);
+    const QString cleanFolder = QDir::cleanPath(folder);
+    if (cleanFolder == cleanParent || cleanFolder.startsWith(cleanParent + QLatin1Char('/')))
+        route.setAdFolder(folder);
 }
 
 void readSofitColors(RouteData &route, const QByteArray &value)
@@ -106,10 +116,22 @@ void readSalonColor(RouteData &route, const QByteArray &value)
         route.setSalonColor(parseHexColor(value.startsWith('#') ? value.mid(1) : value));
 }
 
+// 0 when key is the pair's key, 1 when it is that key followed by "2", else -1. Compared in
+// place: a hostile header line holds millions of keys.
+int pairKeyLanguage(const QByteArray &key, const char *pairKey)
+{
+    const int size = int(qstrlen(pairKey));
+    if (!key.startsWith(pairKey))
+        return -1;
+    if (key.size() == size)
+        return 0;
+    return key.size() == size + 1 && key.endsWith('2') ? 1 : -1;
+}
+
 bool readTextPairToken(RouteData &route, const QByteArray &key, const QByteArray &value)
 {
     for (const TextPairKey &pair : textPairKeys) {
-        const int language = key == pair.key ? 0 : key == QByteArray(pair.key) + '2' ? 1 : -1;
+        const int language = pairKeyLanguage(key, pair.key);
         if (language < 0)
             continue;
         const QString text = decodeFileText(value);
@@ -154,7 +176,7 @@ void readHeaderLine(RouteData &route, const QByteArray &line)
 
 void readStationLine(RouteData &route, const QByteArray &line)
 {
-    if (Station *station = route.stationAt(stationLineNumber(line) - 1))
+    if (Station *station = route.stationByNumber(stationLineNumber(line)))
         readStationFileTokens(line, *station);
 }
 

@@ -21,6 +21,16 @@ bool isNamed(const Station &station)
     return !station.sideName[0].isEmpty() || !station.sideName[1].isEmpty();
 }
 
+// Built apart and appended whole: appending a string builder expression to the file content
+// reserves the exact size, which copies the whole file once per stop.
+QByteArray sideNameLines(const Station &station, int position)
+{
+    QByteArray lines = QByteArray::number(position) + ' ' + station.sideName[0].toUtf8() + "\r\n";
+    if (!station.sideName[1].isEmpty())
+        lines += "  " + station.sideName[1].toUtf8() + "\r\n";
+    return lines;
+}
+
 } // namespace
 
 bool RouteData::readSideBoard()
@@ -44,7 +54,7 @@ bool RouteData::readSideBoard()
     QByteArray line;
     while (reader.readLine(line)) {
         const int space = line.indexOf(' ');
-        Station *station = stationAt(parseDecimal(space < 0 ? line : line.left(space)) - 1);
+        Station *station = stationByNumber(parseDecimal(space < 0 ? line : line.left(space)));
         if (!station)
             continue;
         if (space >= 0)
@@ -63,12 +73,8 @@ bool RouteData::readSideBoard()
 bool RouteData::writeSideBoard() const
 {
     QByteArray content = "\xEF\xBB\xBF" + boardHeader(SideBoard).lines(BoardHeader::SideBoardItems);
-    for (int index = 0; index < stationCount(); ++index) {
-        const Station &station = *m_stations[index];
-        content += QByteArray::number(index + 1) + ' ' + station.sideName[0].toUtf8() + "\r\n";
-        if (!station.sideName[1].isEmpty())
-            content += "  " + station.sideName[1].toUtf8() + "\r\n";
-    }
+    for (int index = 0; index < stationCount(); ++index)
+        content += sideNameLines(*m_stations[index], index + 1);
     return RouteFile::write(sideBoardPath(m_folder), content);
 }
 

@@ -68,8 +68,15 @@ bool looksLikeUtf8(const QByteArray &bytes)
 
 QString decodeFileText(const QByteArray &bytes)
 {
-    QTextCodec *codec = looksLikeUtf8(bytes) ? utf8Codec() : windows1251Codec();
-    return codec->toUnicode(bytes);
+    if (!looksLikeUtf8(bytes))
+        return windows1251Codec()->toUnicode(bytes);
+    QString text = utf8Codec()->toUnicode(bytes);
+    // The codec drops a byte order mark at the very start of the bytes and keeps any later
+    // one, so a field of two marks would lose one on every save. The readers skip the mark
+    // at the start of a file themselves; within a file, every byte stays.
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        text.prepend(QChar(QChar::ByteOrderMark));
+    return text;
 }
 
 int fileKind(const QString &name)
@@ -89,8 +96,10 @@ int parseHexColor(const QByteArray &bytes)
     const uint value = bytes.toUInt(&ok, 16);
     if (!ok)
         return 0;
+    // A colour has 24 bits; the writers keep no more, and a wider number would compare as
+    // another colour than the one written back.
     if (bytes.size() > 3)
-        return int(value);
+        return int(value & 0xFFFFFF);
     const uint red = (value >> 8) & 0xF;
     const uint green = (value >> 4) & 0xF;
     const uint blue = value & 0xF;

@@ -7,7 +7,8 @@
 // decimal numbers as the on-board unit writes them.
 
 // Decodes one text field: UTF-8 when the bytes look like UTF-8, otherwise Windows-1251,
-// the encoding of files prepared with older tools.
+// the encoding of files prepared with older tools. A byte order mark in the field stays in the
+// text, so that the field is written back as it was read.
 QString decodeFileText(const QByteArray &bytes);
 
 // True when the bytes up to the first zero byte are more likely UTF-8 than Windows-1251.
@@ -21,7 +22,8 @@ enum FileKind { OtherFile = 0, SoundFile = 1, TextFile = 2 };
 int fileKind(const QString &name);
 
 // Reads a hexadecimal colour. Up to three digits are one digit per channel, each the high
-// half of its byte ("abc" is 0xa0b0c0); longer numbers are taken as they are; no number is 0.
+// half of its byte ("abc" is 0xa0b0c0); of longer numbers the low 24 bits are taken; no
+// number is 0.
 int parseHexColor(const QByteArray &bytes);
 
 // The colour as six lower-case hexadecimal digits (bits 0 to 23).
