@@ -33,7 +33,12 @@ RouteForm::RouteForm(QWidget *parent)
     connect(m_undoStack, &QUndoStack::canRedoChanged, this, &RouteForm::setCanRedo);
 }
 
-RouteForm::~RouteForm() = default;
+// The undo stack, a child of the page, is destroyed only after this destructor, and clearing
+// it then emits its signals; they must not reach the slots of a page already taken apart.
+RouteForm::~RouteForm()
+{
+    m_undoStack->disconnect(this);
+}
 
 void RouteForm::setFrontTabloType(FrontTabloType type)
 {

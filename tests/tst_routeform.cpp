@@ -30,6 +30,7 @@ private slots:
     void boardColorUndoRedo();
     void saveMarksClean();
     void failedSaveKeepsChanges();
+    void closingPageWithChanges();
     void boardTypeSetters();
     void boardTypesFromEditorIni();
 
@@ -230,6 +231,22 @@ void TestRouteForm::failedSaveKeepsChanges()
     QCOMPARE(answerer.seenTexts(), QStringList{QStringLiteral("Ошибка сохранения маршрута!")});
     QVERIFY(page.canSave());
     QVERIFY(page.canUndo());
+}
+
+// The undo stack is cleared after the page's own destructor has run; its signals used to reach
+// the slots of the half-destroyed page, which the page then passed on as its own signals.
+void TestRouteForm::closingPageWithChanges()
+{
+    QTemporaryDir folder;
+    auto *page = new RouteForm;
+    page->openRoute(copyExample(folder));
+    page->onTabloColorDialogResult(0x00ff00, QStringLiteral("salon"));
+    QVERIFY(page->canUndo());
+    QSignalSpy canUndo(page, &RouteForm::canUndoChanged);
+    QSignalSpy canSave(page, &RouteForm::canSaveChanged);
+    delete page;
+    QCOMPARE(canUndo.count(), 0);
+    QCOMPARE(canSave.count(), 0);
 }
 
 void TestRouteForm::boardTypeSetters()
