@@ -1,12 +1,25 @@
-# make run   installs what is missing, builds, and opens the editor on a copy of the example route
-# make test  installs what is missing, builds, and runs every test through ctest
+# make run        installs what is missing, builds, and opens the editor on a copy of the example route
+# make test       installs what is missing, builds, and runs every test through ctest
+# make test-asan  the same tests built with the address and undefined-behaviour sanitizers
+# make fuzz       runs every route-file fuzzer for FUZZ_SECONDS seconds, one after the other
 
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 EXAMPLE_COPY = $(BUILD_DIR)/example/route-12
+ASAN_DIR ?= build-asan
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS = fuzz_stationlist fuzz_sideboard fuzz_backboard fuzz_script fuzz_coord fuzz_adtextlist \
+	fuzz_decodefiletext
 
-.PHONY: all deps configure build run test clean
+# Any sanitizer report fails the test that caused it. Leaks are reported too, except the one of
+# Qt's offscreen screen named in the suppressions file.
+SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:check_initialization_order=1 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan.supp:print_suppressions=0
+
+.PHONY: all deps configure build run test test-asan fuzz clean
 
 all: build
 
@@ -27,5 +40,17 @@ run: build
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
+test-asan: deps
+	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DMARVOLT_SANITIZE=ON
+	cmake --build $(ASAN_DIR) -j$(JOBS)
+	cd $(ASAN_DIR) && $(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+# The fuzzers need clang's libFuzzer, so they have a build folder of their own; the normal
+# build stays on g++.
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DMARVOLT_FUZZ=ON
+	cmake --build $(FUZZ_DIR) -j$(JOBS) --target $(FUZZ_TARGETS)
+	./scripts/fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)

@@ -1,5 +1,6 @@
 #!/bin/sh
-# Installs the Debian packages that building, running and testing Marvolt need.
+# Installs the Debian packages that building, running and testing Marvolt need; clang and its
+# runtime (libFuzzer, the sanitizers) build the fuzzers of "make fuzz".
 # Idempotent: asks apt only when dpkg reports a package missing.
 set -eu
 
@@ -15,6 +16,8 @@ libqt5multimedia5-plugins
 gstreamer1.0-plugins-base
 gstreamer1.0-plugins-good
 qtpositioning5-dev
+clang
+libclang-rt-14-dev
 "
 
 missing=""
