@@ -19,19 +19,19 @@ bool RouteData::readBackBoard()
     QByteArray content;
     if (!RouteFile::read(backBoardPath(m_folder), content)) {
         // Without its own file the back board shows what the front board shows.
-        setBoardHeader(BackBoard, boardHeader(FrontBoard));
+        setBoardHeader(OutsideBoard::Back, boardHeader(OutsideBoard::Front));
         return false;
     }
     BoardHeader header;
-    header.takeColors(boardHeader(FrontBoard));
+    header.takeColors(boardHeader(OutsideBoard::Front));
     LineReader reader(content);
     header.read(reader);
-    setBoardHeader(BackBoard, header);
+    setBoardHeader(OutsideBoard::Back, header);
     return true;
 }
 
 bool RouteData::writeBackBoard() const
 {
-    const QByteArray content = "\xEF\xBB\xBF" + boardHeader(BackBoard).lines(BoardHeader::BoardItems);
+    const QByteArray content = "\xEF\xBB\xBF" + boardHeader(OutsideBoard::Back).lines(BoardHeader::BoardItems);
     return RouteFile::write(backBoardPath(m_folder), content);
 }

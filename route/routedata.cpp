@@ -47,7 +47,7 @@ bool RouteData::save()
         && writeAdTexts();
 }
 
-const RouteData::BoardFields &RouteData::boardFields(Board board)
+const RouteData::BoardFields &RouteData::boardFields(OutsideBoard board)
 {
     static const BoardFields fields[] = {
         {&RouteData::m_frontNumber, &RouteData::m_frontStartingPoint, &RouteData::m_frontDestination,
@@ -60,10 +60,10 @@ const RouteData::BoardFields &RouteData::boardFields(Board board)
          &RouteData::m_backMode, &RouteData::m_backFont, &RouteData::m_backNameTimeout,
          &RouteData::m_backNumberColor, &RouteData::m_backStartColor, &RouteData::m_backDestColor},
     };
-    return fields[board];
+    return fields[int(board)];
 }
 
-BoardHeader RouteData::boardHeader(Board board) const
+BoardHeader RouteData::boardHeader(OutsideBoard board) const
 {
     const BoardFields &field = boardFields(board);
     BoardHeader header;
@@ -76,7 +76,7 @@ BoardHeader RouteData::boardHeader(Board board) const
     header.numberColor = this->*field.numberColor;
     header.startColor = this->*field.startColor;
     header.destColor = this->*field.destColor;
-    if (board == SideBoard) {
+    if (board == OutsideBoard::Side) {
         header.stationCount = m_sideStationCount;
         header.sValue = m_sideSValue;
         header.separator = m_sideSeparator;
@@ -84,7 +84,7 @@ BoardHeader RouteData::boardHeader(Board board) const
     return header;
 }
 
-void RouteData::setBoardHeader(Board board, const BoardHeader &header)
+void RouteData::setBoardHeader(OutsideBoard board, const BoardHeader &header)
 {
     const BoardFields &field = boardFields(board);
     this->*field.number = header.number;
@@ -96,7 +96,7 @@ void RouteData::setBoardHeader(Board board, const BoardHeader &header)
     this->*field.numberColor = header.numberColor;
     this->*field.startColor = header.startColor;
     this->*field.destColor = header.destColor;
-    if (board == SideBoard) {
+    if (board == OutsideBoard::Side) {
         m_sideStationCount = header.stationCount;
         m_sideSValue = header.sValue;
         m_sideSeparator = header.separator;

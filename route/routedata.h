@@ -4,6 +4,9 @@
 
 struct BoardHeader;
 
+// The three outside boards of a vehicle.
+enum class OutsideBoard { Front, Side, Back };
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -75,6 +78,10 @@ public:
     // skipped (and succeeds) while that folder does not exist.
     bool readAdTexts();
     bool writeAdTexts() const;
+    // The values a board shows and its file header holds: number, texts of both languages,
+    // colours, mode, font bits and name change step (and the side board's list settings).
+    BoardHeader boardHeader(OutsideBoard board) const;
+
     // Gives the side names of the stops from their announcements, skipping next-stop
     // entries of the alternating layout.
     void defaultSideNames();
@@ -195,14 +202,10 @@ public:
     void setFrontFontFromStationList(bool fromStationList) { m_frontFontFromStationList = fromStationList; }
 
 private:
-    enum Board { FrontBoard, SideBoard, BackBoard };
     struct BoardFields;
 
-    static const BoardFields &boardFields(Board board);
-
-    // The header values of a board file, for the board's reader and writer.
-    BoardHeader boardHeader(Board board) const;
-    void setBoardHeader(Board board, const BoardHeader &header);
+    static const BoardFields &boardFields(OutsideBoard board);
+    void setBoardHeader(OutsideBoard board, const BoardHeader &header);
 
     std::vector<std::unique_ptr<Station>> m_stations;
     int m_backStationIndex = 0;

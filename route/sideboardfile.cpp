@@ -38,18 +38,18 @@ bool RouteData::readSideBoard()
     QByteArray content;
     if (!RouteFile::read(sideBoardPath(m_folder), content)) {
         // Without its own file the side board shows the front texts with its own layout.
-        BoardHeader header = boardHeader(FrontBoard);
+        BoardHeader header = boardHeader(OutsideBoard::Front);
         header.mode = StaticMode | OnlyDestinationMode | CenteredMode;
         header.separator = defaultSideSeparator();
-        setBoardHeader(SideBoard, header);
+        setBoardHeader(OutsideBoard::Side, header);
         defaultSideNames();
         return false;
     }
     BoardHeader header;
-    header.takeColors(boardHeader(FrontBoard));
+    header.takeColors(boardHeader(OutsideBoard::Front));
     LineReader reader(content);
     header.read(reader);
-    setBoardHeader(SideBoard, header);
+    setBoardHeader(OutsideBoard::Side, header);
 
     QByteArray line;
     while (reader.readLine(line)) {
@@ -72,7 +72,7 @@ bool RouteData::readSideBoard()
 
 bool RouteData::writeSideBoard() const
 {
-    QByteArray content = "\xEF\xBB\xBF" + boardHeader(SideBoard).lines(BoardHeader::SideBoardItems);
+    QByteArray content = "\xEF\xBB\xBF" + boardHeader(OutsideBoard::Side).lines(BoardHeader::SideBoardItems);
     for (int index = 0; index < stationCount(); ++index)
         content += sideNameLines(*m_stations[index], index + 1);
     return RouteFile::write(sideBoardPath(m_folder), content);

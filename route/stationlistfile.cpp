@@ -159,14 +159,14 @@ bool RouteData::readStationList()
         if (m_backStationIndex < 0)
             m_backStationIndex = stationCount();
     }
-    setBoardHeader(FrontBoard, header);
+    setBoardHeader(OutsideBoard::Front, header);
     m_frontFontFromStationList = header.hasFontItem;
     return opened;
 }
 
 bool RouteData::writeStationList() const
 {
-    QByteArray content = "\xEF\xBB\xBF" + boardHeader(FrontBoard).lines(BoardHeader::BoardItems);
+    QByteArray content = "\xEF\xBB\xBF" + boardHeader(OutsideBoard::Front).lines(BoardHeader::BoardItems);
     for (int index = 0; index < stationCount(); ++index)
         content += stationLines(*m_stations[index], index + 1, index == m_backStationIndex);
     content += QByteArray::number(stationCount() + 1) + " END\r\n";

@@ -1,12 +1,10 @@
 #pragma once
 
+#include "routedata.h"
+
 #include <QStringList>
 
 class FrontTabloWidget;
-class RouteData;
-
-// The three outside boards of a vehicle, each previewed by its own FrontTabloWidget.
-enum class OutsideBoard { Front, Side, Back };
 
 // Gives preview everything of board that the route holds: number, starting points and
 // destinations of both languages, colours, mode, font bits and change time, the side strips
