@@ -35,6 +35,24 @@ QString defaultSideSeparator()
     return QStringLiteral("hh:mm dd.MM.yy");
 }
 
+void setScriptDefaults(RouteData &route)
+{
+    for (int language = 0; language < 2; ++language) {
+        const bool first = language == 0;
+        route.setRouteText(language, first ? defaultRouteText() : QString());
+        route.setSalonTempText(language, first ? defaultSalonTempText() : QString());
+        route.setOutsideTempText(language, first ? defaultOutsideTempText() : QString());
+    }
+    route.setSalonTimeText(defaultSalonTimeText());
+    route.setSalonTabloOrder(defaultSalonTabloOrder());
+    route.setSalonColor(defaultSalonColor);
+    route.setLeftSofitColor(0);
+    route.setRightSofitColor(0);
+    route.setBrValues(0, 1);
+    route.setBrValues(1, 0);
+    route.setCyclePlay(false);
+}
+
 QString replaceLeadingWord(const QString &from, const QString &to, const QString &text)
 {
     const QString rest = (text.startsWith(from) ? text.mid(from.size()) : text).trimmed();
@@ -96,18 +114,8 @@ void setExampleInterior(RouteData &route)
         const bool first = language == 0;
         route.setStationWord(language, first ? QStringLiteral("Остановка") : QString());
         route.setNextWord(language, first ? QStringLiteral("Следующая остановка") : QString());
-        route.setRouteText(language, first ? defaultRouteText() : QString());
-        route.setSalonTempText(language, first ? defaultSalonTempText() : QString());
-        route.setOutsideTempText(language, first ? defaultOutsideTempText() : QString());
     }
-    route.setSalonTimeText(defaultSalonTimeText());
-    route.setSalonTabloOrder(defaultSalonTabloOrder());
-    route.setSalonColor(defaultSalonColor);
-    route.setLeftSofitColor(0);
-    route.setRightSofitColor(0);
-    route.setBrValues(0, 1);
-    route.setBrValues(1, 0);
-    route.setCyclePlay(false);
+    setScriptDefaults(route);
     route.setNextStationDelay(defaultNextStationDelay);
     // The advertising folder of the example lies inside the route folder; it is created only
     // when the user asks for it.

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+class RouteData;
+
 // The values a route starts with: those of the example route that a folder without a station
 // list opens with, which script.txt also falls back to for keys it does not hold.
 
@@ -14,6 +16,10 @@ QString defaultSalonTempText();
 QString defaultSalonTimeText();
 // The message order of the interior running line.
 QByteArray defaultSalonTabloOrder();
+// Gives route the values script.txt starts from: the interior board texts of the first
+// language (the second emptied), the message order, the colours and flags. The announcement
+// words and the advertising folder are left as they are.
+void setScriptDefaults(RouteData &route);
 // The separator of the side board stop list.
 QString defaultSideSeparator();
 

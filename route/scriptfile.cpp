@@ -46,21 +46,8 @@ QString parentFolder(const QString &folder)
 
 void applyStartValues(RouteData &route)
 {
-    route.setSalonTabloOrder(defaultSalonTabloOrder());
+    setScriptDefaults(route);
     route.setAdFolder(parentFolder(route.folder()) + QLatin1String("/Reklama"));
-    route.setLeftSofitColor(0);
-    route.setRightSofitColor(0);
-    route.setBrValues(0, 1);
-    route.setBrValues(1, 0);
-    route.setSalonColor(defaultSalonColor);
-    route.setCyclePlay(false);
-    route.setRouteText(0, defaultRouteText());
-    route.setRouteText(1, QString());
-    route.setOutsideTempText(0, defaultOutsideTempText());
-    route.setOutsideTempText(1, QString());
-    route.setSalonTempText(0, defaultSalonTempText());
-    route.setSalonTempText(1, QString());
-    route.setSalonTimeText(defaultSalonTimeText());
 }
 
 // The advertising folder is stored from the parent of the route folder on, between slashes.
