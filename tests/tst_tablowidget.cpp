@@ -1,3 +1,4 @@
+#include "dotcompare.h"
 #include "tablowidget.h"
 
 #include <QPainter>
@@ -58,22 +59,6 @@ int litCount(const TabloWidget &board, const QRect &area)
             count += board.dot(col, row) != 0;
     }
     return count;
-}
-
-// The first dot of area where the two boards differ, or an empty text.
-QString difference(const TabloWidget &actual, const TabloWidget &expected, const QRect &area)
-{
-    for (int row = area.top(); row <= area.bottom(); ++row) {
-        for (int col = area.left(); col <= area.right(); ++col) {
-            if (actual.dot(col, row) != expected.dot(col, row))
-                return QStringLiteral("dot (%1, %2): %3, expected %4")
-                    .arg(col)
-                    .arg(row)
-                    .arg(actual.dot(col, row), 6, 16, QLatin1Char('0'))
-                    .arg(expected.dot(col, row), 6, 16, QLatin1Char('0'));
-        }
-    }
-    return QString();
 }
 
 // The text drawn letter by letter with gap extra dark columns after each letter's own gap.
