@@ -36,6 +36,17 @@ QStringList readRecentRoutes()
     return paths;
 }
 
+void writeRecentRoutes(const QStringList &paths)
+{
+    QSettings settings;
+    settings.beginWriteArray(QLatin1String(recentOpenKey), paths.size());
+    for (int index = 0; index < paths.size(); ++index) {
+        settings.setArrayIndex(index);
+        settings.setValue(QLatin1String(recentPathKey), paths.at(index));
+    }
+    settings.endArray();
+}
+
 QList<uint> readRecentColors()
 {
     QSettings settings;
@@ -110,7 +121,6 @@ void MainWindow::createOpenButton()
 void MainWindow::openRouteFolder(const QString &path)
 {
     lastRoutePath = path;
-    addRecentRoute(path);
 
     auto *page = new RouteForm;
     page->setFrontTabloType(storedTabloType("frontTablo/type", FrontTablo32x192Color));
@@ -120,8 +130,12 @@ void MainWindow::openRouteFolder(const QString &path)
     page->setBackTabloType(storedTabloType("backTablo/type", FrontTablo16x128));
     connect(page, &RouteForm::backTabloTypeChanged, this, &MainWindow::onBackTabloTypeChanged);
     connect(page, &RouteForm::showTabloColorDialog, this, &MainWindow::showTabloColorDialog);
-    connect(this, &MainWindow::tabloColorDialogResult, page, &RouteForm::onTabloColorDialogResult);
-    page->openRoute(path);
+    // A route that cannot be read is not opened; the page has told the user why.
+    if (!page->openRoute(path)) {
+        delete page;
+        return;
+    }
+    addRecentRoute(path);
 
     const int index = ui->tabWidget->addTab(page, path.mid(path.lastIndexOf(QLatin1Char('/')) + 1));
     ui->tabWidget->setTabToolTip(index, path);
@@ -156,13 +170,14 @@ void MainWindow::addRecentRoute(const QString &path)
         if (stored != path)
             paths.append(stored);
     }
-    QSettings settings;
-    settings.beginWriteArray(QLatin1String(recentOpenKey), paths.size());
-    for (int index = 0; index < paths.size(); ++index) {
-        settings.setArrayIndex(index);
-        settings.setValue(QLatin1String(recentPathKey), paths.at(index));
-    }
-    settings.endArray();
+    writeRecentRoutes(paths);
+}
+
+void MainWindow::removeRecentRoute(const QString &path)
+{
+    QStringList paths = readRecentRoutes();
+    paths.removeAll(path);
+    writeRecentRoutes(paths);
 }
 
 void MainWindow::addRecentColor(uint color)
@@ -190,8 +205,16 @@ void MainWindow::onRecentMenuAboutToShow()
 
 void MainWindow::onRecentMenuClicked(QAction *action)
 {
-    if (!action->text().isEmpty())
-        openRouteFolder(action->text());
+    const QString path = action->text();
+    if (path.isEmpty())
+        return;
+    // A folder moved or deleted since would open as an example route that can never be saved.
+    if (!QFileInfo(path).isDir()) {
+        QMessageBox::warning(this, tr("Приложение"), tr("Папка %1 не найдена.").arg(QDir::toNativeSeparators(path)));
+        removeRecentRoute(path);
+        return;
+    }
+    openRouteFolder(path);
 }
 
 void MainWindow::onOpenBtnClicked()
@@ -262,7 +285,7 @@ bool MainWindow::maybeSaveTab(int index)
     auto *page = qobject_cast<RouteForm *>(ui->tabWidget->widget(index));
     if (!page || !page->canSave())
         return true;
-    QMessageBox box(QMessageBox::Warning, tr("Сохранение изменений"), tr("Маршут был изменен. Сохранить изменения?"),
+    QMessageBox box(QMessageBox::Warning, tr("Сохранение изменений"), tr("Маршрут был изменен. Сохранить изменения?"),
                     QMessageBox::NoButton, this);
     QPushButton *saveButton = box.addButton(tr("Сохранить"), QMessageBox::AcceptRole);
     QPushButton *discardButton = box.addButton(tr("Не сохранять"), QMessageBox::AcceptRole);
@@ -311,12 +334,18 @@ void MainWindow::onBackTabloTypeChanged(FrontTabloType tabloType)
 
 void MainWindow::showTabloColorDialog(uint color, const QString &title, const QString &tabloType)
 {
+    // Only the page that asked hears the answer: another open route may have a board of the
+    // same kind, and a colour picked here must not change it.
+    QMetaObject::Connection answer;
+    if (auto *page = qobject_cast<RouteForm *>(sender()))
+        answer = connect(this, &MainWindow::tabloColorDialogResult, page, &RouteForm::onTabloColorDialogResult);
     colorDialog->setRecentColors(basicColors + recentColors);
     colorDialog->setProperty("tabloType", tabloType);
     colorDialog->setWindowTitle(title);
     colorDialog->setColor(color);
     colorDialog->adjustSize();
     colorDialog->exec();
+    disconnect(answer);
 }
 
 void MainWindow::onTabloColorDlgAccepted()

@@ -28,7 +28,8 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // Opens path in a new tab and records it as the most recent folder.
+    // Opens path in a new tab and records it as the most recent folder; a route that cannot be
+    // read is reported and gets no tab.
     void openRouteFolder(const QString &path);
     // Opens each of paths that is a folder, as if chosen in the folder dialog, and returns
     // the others.
@@ -61,6 +62,7 @@ private slots:
 private:
     void createOpenButton();
     void addRecentRoute(const QString &path);
+    void removeRecentRoute(const QString &path);
     void addRecentColor(uint color);
     // True when the tab may close: its route is unchanged, saved, or the user lets it go.
     bool maybeSaveTab(int index);

@@ -1,36 +1,77 @@
+// The route page's life cycle: building the page, opening and saving the route, undo and redo
+// with the place of the change brought back into view, the availability flags, the language
+// count and the eight language switches.
+
 #include "routeform.h"
 #include "ui_routeform.h"
 
-#include "boardcolorcommands.h"
+#include "fronttablowidget.h"
+#include "generalcommands.h"
 #include "routemodel.h"
+#include "sofitcolormodel.h"
+#include "stationcommands.h"
 
 #include <QApplication>
+#include <QButtonGroup>
+#include <QDir>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMediaPlayer>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QUndoStack>
-
-namespace {
-
-QString colorButtonStyle(int color)
-{
-    return QStringLiteral("border-image: none; background-color: #%1;").arg(uint(color) & 0xFFFFFF, 6, 16, QLatin1Char('0'));
-}
-
-} // namespace
 
 RouteForm::RouteForm(QWidget *parent)
     : QWidget(parent)
     , ui(std::make_unique<Ui::RouteForm>())
-    , m_stationModel(new RouteModel(this))
-    , m_undoStack(new QUndoStack(this))
-    , m_player(new QMediaPlayer(this))
 {
     ui->setupUi(this);
+    ui->setLocationBtn->setEnabled(false);
+    ui->gpsBox->hide();
+    for (QWidget *button : {ui->addAdTextFileBtn, ui->upAdTextFileBtn, ui->downAdTextFileBtn, ui->removeAdTextFileBtn,
+                            ui->addTextFileBtn, ui->upTextFileBtn, ui->downTextFileBtn, ui->removeTextFileBtn,
+                            ui->addSoundFileBtn, ui->upSoundFileBtn, ui->downSoundFileBtn, ui->removeSoundFileBtn})
+        button->hide();
+    connectEditSignals();
+    createLanguageGroups();
+
+    m_watcher = new QFileSystemWatcher(this);
+    connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, &RouteForm::onDirectoryChange);
+
+    m_stationModel = new RouteModel(this);
     ui->stationList->setModel(m_stationModel);
-    m_player->setNotifyInterval(500);
-    connect(m_undoStack, &QUndoStack::cleanChanged, this, &RouteForm::onCleanStateChanged);
-    connect(m_undoStack, &QUndoStack::canUndoChanged, this, &RouteForm::setCanUndo);
+    ui->stationList->header()->setSectionResizeMode(QHeaderView::Stretch);
+    ui->stationList->header()->hide();
+    connect(ui->stationList->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &RouteForm::onCurrentStationChanged);
+
+    m_sofitColorModel = createSofitColorModel(this);
+    for (QComboBox *list : {ui->leftSofitList, ui->rightSofitList}) {
+        const QSignalBlocker blocker(list);
+        list->setModel(m_sofitColorModel);
+    }
+
+    m_undoStack = new QUndoStack(this);
     connect(m_undoStack, &QUndoStack::canRedoChanged, this, &RouteForm::setCanRedo);
+    connect(m_undoStack, &QUndoStack::canUndoChanged, this, &RouteForm::setCanUndo);
+    connect(m_undoStack, &QUndoStack::cleanChanged, this, &RouteForm::onCleanStateChanged);
+
+    m_player = new QMediaPlayer(this);
+    m_player->setNotifyInterval(500);
+
+    ui->frontTabloWdt->setType(m_tabloTypes.front);
+    ui->sideTabloWdt->setType(m_tabloTypes.side);
+    ui->backTabloWdt->setType(m_tabloTypes.back);
+    connect(ui->frontTabloWdt, &FrontTabloWidget::contextMenuRequested, this, &RouteForm::showFrontTabloMenu);
+    connect(ui->sideTabloWdt, &FrontTabloWidget::contextMenuRequested, this, &RouteForm::showSideTabloMenu);
+    connect(ui->backTabloWdt, &FrontTabloWidget::contextMenuRequested, this, &RouteForm::showBackTabloMenu);
+
+    for (QLineEdit *edit : {ui->frontStartingPointEdit, ui->frontDestinationEdit, ui->sideStartingPointEdit,
+                            ui->sideDestinationEdit, ui->sideSepEdit, ui->backStartingPointEdit, ui->backDestinationEdit})
+        edit->installEventFilter(this);
 }
 
 // The undo stack, a child of the page, is destroyed only after this destructor, and clearing
@@ -40,87 +81,248 @@ RouteForm::~RouteForm()
     m_undoStack->disconnect(this);
 }
 
-void RouteForm::setFrontTabloType(FrontTabloType type)
+// Typing offers Save and Undo at once, before the finished edit pushes its command.
+void RouteForm::connectEditSignals()
 {
-    if (type == m_tabloTypes.front)
-        return;
-    m_tabloTypes.front = type;
-    emit frontTabloTypeChanged(type);
+    for (QLineEdit *edit :
+         {ui->stationWordEdit, ui->nextWordEdit, ui->frontNumberEdit, ui->frontStartingPointEdit,
+          ui->frontDestinationEdit, ui->sideNumberEdit, ui->sideStartingPointEdit, ui->sideDestinationEdit,
+          ui->sideSepEdit, ui->backNumberEdit, ui->backStartingPointEdit, ui->backDestinationEdit,
+          ui->salonTabloOrderEdit, ui->routeTextEdit, ui->salonTempEdit, ui->outsideTempEdit, ui->salonTimeEdit,
+          ui->stationNameEdit, ui->nextNameEdit, ui->sideNameEdit, ui->coordEdit})
+        connect(edit, &QLineEdit::textEdited, this, &RouteForm::onTextEdited);
+    for (QSpinBox *spin : {ui->sideStationCountSpn, ui->radiusSpn, ui->nextDelaySpn, ui->frontNameTimeSpn,
+                           ui->sideNameTimeSpn, ui->backNameTimeSpn})
+        connect(spin, QOverload<int>::of(&QSpinBox::valueChanged), this, &RouteForm::onTextEdited);
 }
 
-void RouteForm::setSideTabloType(FrontTabloType type)
+void RouteForm::createLanguageGroups()
 {
-    if (type == m_tabloTypes.side)
-        return;
-    m_tabloTypes.side = type;
-    emit sideTabloTypeChanged(type);
+    m_langCountGroup = new QButtonGroup(this);
+    m_langCountGroup->addButton(ui->langCount1Btn, 1);
+    m_langCountGroup->addButton(ui->langCount2Btn, 2);
+    connect(m_langCountGroup, &QButtonGroup::idClicked, this, &RouteForm::onLangCountClicked);
+    connect(m_langCountGroup, &QButtonGroup::idPressed, this, &RouteForm::clearWidgetFocus);
+
+    using Toggle = void (RouteForm::*)(int, bool);
+    const struct {
+        QPushButton *first;
+        QPushButton *second;
+        Toggle toggled;
+    } groups[LanguageGroupCount] = {
+        {ui->generalLang1Btn, ui->generalLang2Btn, &RouteForm::onGeneralLangToggled},
+        {ui->frontLang1Btn, ui->frontLang2Btn, &RouteForm::onFrontLangToggled},
+        {ui->sideLang1Btn, ui->sideLang2Btn, &RouteForm::onSideLangToggled},
+        {ui->backLang1Btn, ui->backLang2Btn, &RouteForm::onBackLangToggled},
+        {ui->routeTextLang1Btn, ui->routeTextLang2Btn, &RouteForm::onRouteTextLangToggled},
+        {ui->salonTempLang1Btn, ui->salonTempLang2Btn, &RouteForm::onSalonTempLangToggled},
+        {ui->outsideTempLang1Btn, ui->outsideTempLang2Btn, &RouteForm::onOutsideTempLangToggled},
+        {ui->stationLang1Btn, ui->stationLang2Btn, &RouteForm::onStationLangToggled},
+    };
+    for (int index = 0; index < LanguageGroupCount; ++index) {
+        auto *group = new QButtonGroup(this);
+        group->addButton(groups[index].first, 0);
+        group->addButton(groups[index].second, 1);
+        connect(group, &QButtonGroup::idToggled, this, groups[index].toggled);
+        // Pressing a language button ends the edit in progress first, in the old language.
+        connect(group, &QButtonGroup::idPressed, this, &RouteForm::clearWidgetFocus);
+        m_languageGroups[index] = group;
+    }
 }
 
-void RouteForm::setBackTabloType(FrontTabloType type)
+bool RouteForm::openRoute(const QString &path)
 {
-    if (type == m_tabloTypes.back)
-        return;
-    m_tabloTypes.back = type;
-    emit backTabloTypeChanged(type);
-}
-
-void RouteForm::openRoute(const QString &path)
-{
-    const bool loaded = m_route.load(path);
-    if (!loaded)
+    const QString stationList = path + QLatin1String("/ost.txt");
+    if (!m_route.load(path)) {
+        // Only a folder without a route gets the example content: opening a route that merely
+        // failed to read would let the next save overwrite its files with the example.
+        if (QFileInfo::exists(stationList) || QFileInfo(stationList).isSymLink()) {
+            QMessageBox::critical(this, tr("Приложение"),
+                                  tr("Не удалось прочитать файл %1. Маршрут не открыт.")
+                                      .arg(QDir::toNativeSeparators(stationList)));
+            return false;
+        }
         m_route.createNew(path);
+    }
+    m_stale = {};
+    m_currentStation = -1;
     m_lastChange = LastChange();
+
     m_stationModel->setRoute(&m_route);
     ui->stationList->setCurrentIndex(m_stationModel->routeModelIndex());
-    ui->routeTabs->setCurrentWidget(ui->generalTab);
-    ui->salonOrderTabs->setCurrentWidget(ui->salonTabloOrderTab);
-    fillColorButtons();
-    setCanSave(false);
+    ui->routeTabs->setCurrentIndex(GeneralTab);
+    ui->stationTabs->setCurrentIndex(StopTab);
+    ui->salonOrderTabs->setCurrentIndex(SalonOrderTab);
+
+    for (int group = 0; group < LanguageGroupCount; ++group)
+        selectLanguage(LanguageGroup(group), 0);
+    applyLanguageCount(routeLanguageCount());
+    fillBoardTabs();
+
+    const bool changed = decideNextSeparate();
+    setCanSave(changed);
+
+    watchFolders();
+    refreshStopFileLists();
+    showAdFolder();
+    fillFileList(AdTextFiles);
+
     // A route without editor.ini gets one with the types it opened with. The example content
     // of a folder without a route leaves the folder alone until the user saves.
-    if (!m_tabloTypes.read(path) && loaded)
+    if (!m_tabloTypes.read(path) && QFileInfo::exists(stationList))
         m_tabloTypes.write(path);
+    ui->frontTabloWdt->setType(m_tabloTypes.front);
+    ui->sideTabloWdt->setType(m_tabloTypes.side);
+    ui->backTabloWdt->setType(m_tabloTypes.back);
+    updateFrontTablo();
+    updateSideTablo();
+    updateBackTablo();
+    return true;
 }
 
-void RouteForm::fillColorButtons()
+// The second language is in use when any text that a page shows in two languages has one.
+int RouteForm::routeLanguageCount() const
 {
-    ui->frontColorBtn->setStyleSheet(colorButtonStyle(m_route.frontNumberColor()));
-    ui->sideColorBtn->setStyleSheet(colorButtonStyle(m_route.sideNumberColor()));
-    ui->backColorBtn->setStyleSheet(colorButtonStyle(m_route.backNumberColor()));
-    ui->salonColorBtn->setStyleSheet(colorButtonStyle(m_route.salonColor()));
+    const int second = 1;
+    const QString routeTexts[] = {
+        m_route.frontStartingPoint(second), m_route.frontDestination(second), m_route.backDestination(second),
+        m_route.backStartingPoint(second),  m_route.sideDestination(second),  m_route.sideStartingPoint(second),
+        m_route.stationWord(second),        m_route.nextWord(second),         m_route.routeText(second),
+        m_route.outsideTempText(second),    m_route.salonTempText(second),
+    };
+    for (const QString &text : routeTexts) {
+        if (!text.isEmpty())
+            return 2;
+    }
+    for (int index = 0; index < m_route.stationCount(); ++index) {
+        const Station *station = m_route.stationAt(index);
+        if (!station->name[second].isEmpty() || !station->nextName[second].isEmpty())
+            return 2;
+    }
+    return 1;
 }
 
-void RouteForm::clearFocus()
+// The last stop of each direction announces no next stop.
+bool RouteForm::hasSuccessor(int station) const
 {
-    // Leaving the focused edit finishes its editing, so a pending change is pushed first.
-    if (QWidget *focused = QApplication::focusWidget())
-        focused->clearFocus();
+    return station != m_route.stationCount() - 1 && station != m_route.backStationIndex() - 1;
+}
+
+// A route stores its next-stop announcements either on every stop or as list entries of their
+// own. The files do not say which; the texts mostly do, and the user is asked when they
+// disagree. Returns whether the route had to be changed to fit the answer.
+bool RouteForm::decideNextSeparate()
+{
+    const int count = m_route.stationCount();
+    bool anyNextText = false;
+    bool everySuccessorAnnounced = true;
+    for (int index = 0; index < count; ++index) {
+        const Station *station = m_route.stationAt(index);
+        for (int language = 0; language < 2; ++language) {
+            const bool empty = station->nextName[language].isEmpty();
+            anyNextText = anyNextText || !empty;
+            if (empty && language < m_langCount && hasSuccessor(index))
+                everySuccessorAnnounced = false;
+        }
+    }
+
+    bool separate;
+    if (count >= 2 && m_route.stationAt(0)->nextName[0].isEmpty()) {
+        if (!anyNextText) {
+            setNextSeparate(true);
+            return false;
+        }
+        separate = askNextSeparate(true);
+    } else {
+        if (everySuccessorAnnounced) {
+            setNextSeparate(false);
+            return false;
+        }
+        separate = askNextSeparate(false);
+    }
+    setNextSeparate(separate);
+    return separate ? clearNextTexts() : fillNextTexts();
+}
+
+bool RouteForm::askNextSeparate(bool proposeSeparate)
+{
+    QMessageBox box(QMessageBox::Question, tr("Приложение"), tr("Маршрут с отдельным объявлением следующей остановки?"),
+                    QMessageBox::NoButton, this);
+    QPushButton *yes = box.addButton(tr("Да"), QMessageBox::AcceptRole);
+    QPushButton *no = box.addButton(tr("Нет"), QMessageBox::RejectRole);
+    QPushButton *proposed = proposeSeparate ? yes : no;
+    box.setDefaultButton(proposed);
+    // Closing the box takes the proposed answer.
+    box.setEscapeButton(proposed);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+bool RouteForm::clearNextTexts()
+{
+    bool changed = false;
+    for (int index = 0; index < m_route.stationCount(); ++index) {
+        for (QString &text : m_route.stationAt(index)->nextName) {
+            changed = changed || !text.isEmpty();
+            text.clear();
+        }
+    }
+    return changed;
+}
+
+bool RouteForm::fillNextTexts()
+{
+    bool changed = false;
+    if (m_route.nextWord(0).isEmpty()) {
+        m_route.setNextWord(0, tr("Следующая остановка"));
+        fillGeneralTab();
+        changed = true;
+    }
+    for (int index = 0; index < m_route.stationCount(); ++index) {
+        if (!hasSuccessor(index))
+            continue;
+        Station *station = m_route.stationAt(index);
+        for (int language = 0; language < m_langCount; ++language) {
+            if (station->nextName[language].isEmpty()) {
+                station->nextName[language] = m_route.toNextText(language, m_route.stationAt(index + 1)->name[language]);
+                changed = true;
+            }
+        }
+    }
+    return changed;
 }
 
 bool RouteForm::saveRoute()
 {
-    clearFocus();
+    clearWidgetFocus();
     if (!m_route.save()) {
         QMessageBox::critical(this, tr("Приложение"), tr("Ошибка сохранения маршрута!"));
         return false;
     }
     setCanSave(false);
     m_undoStack->setClean();
+    // A new route gets its editor.ini with its first save.
+    if (!QFileInfo::exists(m_route.folder() + QLatin1String("/editor.ini")))
+        m_tabloTypes.write(m_route.folder());
     return true;
 }
 
 void RouteForm::undo()
 {
-    clearFocus();
+    clearWidgetFocus();
+    m_stale = {};
     m_undoStack->undo();
     showLastChange();
+    repaintStalePreviews();
 }
 
 void RouteForm::redo()
 {
-    clearFocus();
+    clearWidgetFocus();
+    m_stale = {};
     m_undoStack->redo();
     showLastChange();
+    repaintStalePreviews();
 }
 
 void RouteForm::showLastChange()
@@ -128,8 +330,44 @@ void RouteForm::showLastChange()
     const QModelIndex row = m_route.isValidStationIndex(m_lastChange.station)
         ? m_stationModel->stationModelIndex(m_lastChange.station)
         : m_stationModel->routeModelIndex();
-    ui->stationList->setCurrentIndex(row);
+    if (ui->stationList->currentIndex() == row)
+        onCurrentStationChanged(row);
+    else
+        ui->stationList->setCurrentIndex(row);
     ui->routeTabs->setCurrentIndex(m_lastChange.routeTab);
+    ui->stationTabs->setCurrentIndex(m_lastChange.stationTab);
+    ui->salonOrderTabs->setCurrentIndex(m_lastChange.salonTab);
+    for (int group = 0; group < LanguageGroupCount; ++group)
+        selectLanguage(LanguageGroup(group), m_lastChange.languages[group]);
+    ui->soundFileList->setCurrentRow(m_lastChange.fileRows[SoundFiles]);
+    ui->textFileList->setCurrentRow(m_lastChange.fileRows[TextFiles]);
+    ui->adTextFileList->setCurrentRow(m_lastChange.fileRows[AdTextFiles]);
+}
+
+void RouteForm::pushCommand(QUndoCommand *command)
+{
+    m_stale = {};
+    m_undoStack->push(command);
+    repaintStalePreviews();
+}
+
+void RouteForm::pushMacro(QUndoCommand *command)
+{
+    if (command->childCount() > 0)
+        pushCommand(command);
+    else
+        delete command;
+}
+
+void RouteForm::repaintStalePreviews()
+{
+    if (m_stale[int(OutsideBoard::Front)])
+        updateFrontTablo();
+    if (m_stale[int(OutsideBoard::Side)])
+        updateSideTablo();
+    if (m_stale[int(OutsideBoard::Back)])
+        updateBackTablo();
+    m_stale = {};
 }
 
 void RouteForm::stopPlaying()
@@ -166,93 +404,145 @@ void RouteForm::setCanRedo(bool canRedo)
     emit canRedoChanged(canRedo);
 }
 
-void RouteForm::on_frontColorBtn_clicked()
+// An edit being typed is a change the user can save or take back, though nothing is pushed
+// until the edit is finished.
+void RouteForm::onTextEdited()
 {
-    emit showTabloColorDialog(uint(m_route.frontNumberColor()), tr("Цвет переднего табло"), QStringLiteral("front"));
+    setCanSave(true);
+    setCanUndo(true);
+    setCanRedo(false);
 }
 
-void RouteForm::on_sideColorBtn_clicked()
+// Leaving the focused edit finishes its editing, so a pending change is pushed first.
+void RouteForm::clearWidgetFocus()
 {
-    emit showTabloColorDialog(uint(m_route.sideNumberColor()), tr("Цвет бокового табло"), QStringLiteral("side"));
+    if (QWidget *focused = QApplication::focusWidget())
+        focused->clearFocus();
 }
 
-void RouteForm::on_backColorBtn_clicked()
+void RouteForm::onLangCountClicked(int id)
 {
-    emit showTabloColorDialog(uint(m_route.backNumberColor()), tr("Цвет заднего табло"), QStringLiteral("back"));
+    if (id == m_langCount)
+        return;
+    auto *command = new QUndoCommand;
+    for (int language = id; language < m_langCount; ++language)
+        emptyLanguage(language, command);
+    new SetLangCountCmd(this, id, command);
+    pushCommand(command);
 }
 
-void RouteForm::on_salonColorBtn_clicked()
+// Adds to parent the commands that empty every text of language.
+void RouteForm::emptyLanguage(int language, QUndoCommand *parent)
 {
-    emit showTabloColorDialog(uint(m_route.salonColor()), tr("Цвет табло в салоне"), QStringLiteral("salon"));
-}
-
-void RouteForm::onTabloColorDialogResult(uint color, const QString &tabloType)
-{
-    const int rgb = int(color);
-    if (tabloType == QLatin1String("front")) {
-        auto *command = new QUndoCommand;
-        pushBoardColors(FrontTab, rgb, command);
-        // Side and back boards that still show the front colour follow it; a board with a
-        // colour of its own keeps it.
-        if (command->childCount() > 0) {
-            if (m_route.sideNumberColor() == m_route.frontNumberColor())
-                pushBoardColors(SideTab, rgb, command);
-            if (m_route.backNumberColor() == m_route.frontNumberColor())
-                pushBoardColors(BackTab, rgb, command);
-        }
-        pushMacro(command);
-    } else if (tabloType == QLatin1String("back")) {
-        auto *command = new QUndoCommand;
-        pushBoardColors(BackTab, rgb, command);
-        pushMacro(command);
-    } else if (tabloType == QLatin1String("side")) {
-        auto *command = new QUndoCommand;
-        pushBoardColors(SideTab, rgb, command);
-        pushMacro(command);
-    } else if (tabloType == QLatin1String("salon")) {
-        if (m_route.salonColor() != rgb)
-            m_undoStack->push(new SetSalonColorCmd(this, rgb));
+    const RouteData &route = m_route;
+    if (!route.stationWord(language).isEmpty())
+        new SetStationWordCommand(this, language, QString(), parent);
+    if (!route.nextWord(language).isEmpty())
+        new SetNextWordCommand(this, language, QString(), parent);
+    emptyBoardTexts(language, parent);
+    for (int index = 0; index < route.stationCount(); ++index) {
+        const Station *station = route.stationAt(index);
+        if (!station->name[language].isEmpty())
+            new SetStationNameCmd(this, index, language, QString(), parent);
+        if (!station->nextName[language].isEmpty())
+            new SetStationNextNameCmd(this, index, language, QString(), parent);
+        if (!station->sideName[language].isEmpty())
+            new SetStationSideNameCmd(this, index, language, QString(), parent);
     }
 }
 
-void RouteForm::pushBoardColors(RouteTab board, int color, QUndoCommand *parent)
+void RouteForm::setLangCount(int count)
 {
-    switch (board) {
-    case FrontTab:
-        if (m_route.frontNumberColor() != color)
-            new SetFrontNumberColorCmd(this, color, parent);
-        if (m_route.frontStartColor() != color)
-            new SetFrontStartColorCmd(this, color, parent);
-        if (m_route.frontDestColor() != color)
-            new SetFrontDestColorCmd(this, color, parent);
-        break;
-    case SideTab:
-        if (m_route.sideNumberColor() != color)
-            new SetSideNumberColorCmd(this, color, parent);
-        if (m_route.sideStartColor() != color)
-            new SetSideStartColorCmd(this, color, parent);
-        if (m_route.sideDestColor() != color)
-            new SetSideDestColorCmd(this, color, parent);
-        break;
-    case BackTab:
-        if (m_route.backNumberColor() != color)
-            new SetBackNumberColorCmd(this, color, parent);
-        if (m_route.backStartColor() != color)
-            new SetBackStartColorCmd(this, color, parent);
-        if (m_route.backDestColor() != color)
-            new SetBackDestColorCmd(this, color, parent);
-        break;
-    default:
-        break;
+    applyLanguageCount(count);
+    for (int &language : m_lastChange.languages) {
+        if (language >= count)
+            language = 0;
     }
+    markRouteChange(GeneralTab);
 }
 
-void RouteForm::pushMacro(QUndoCommand *command)
+void RouteForm::applyLanguageCount(int count)
 {
-    if (command->childCount() > 0)
-        m_undoStack->push(command);
-    else
-        delete command;
+    m_langCountGroup->button(count)->setChecked(true);
+    m_langCount = count;
+    for (int group = 0; group < LanguageGroupCount; ++group) {
+        if (language(LanguageGroup(group)) >= count)
+            selectLanguage(LanguageGroup(group), 0);
+    }
+    for (QWidget *widget : {ui->generalLangWdt, ui->frontLangWdt, ui->sideLangWdt, ui->backLangWdt,
+                            ui->routeTextLangWdt, ui->salonTempLangWdt, ui->outsideTempLangWdt, ui->stationLangWdt})
+        widget->setVisible(count > 1);
+}
+
+int RouteForm::language(LanguageGroup group) const
+{
+    return qMax(m_languageGroups[group]->checkedId(), 0);
+}
+
+void RouteForm::selectLanguage(LanguageGroup group, int language)
+{
+    m_languageGroups[group]->button(language)->setChecked(true);
+}
+
+void RouteForm::onGeneralLangToggled(int id, bool checked)
+{
+    if (checked)
+        fillGeneralTab();
+    Q_UNUSED(id)
+}
+
+void RouteForm::onFrontLangToggled(int id, bool checked)
+{
+    if (!checked)
+        return;
+    fillFrontTab();
+    ui->frontTabloWdt->setFirstLanguage(id > 0);
+    ui->frontTabloWdt->refresh();
+}
+
+void RouteForm::onSideLangToggled(int id, bool checked)
+{
+    if (!checked)
+        return;
+    fillSideTab();
+    ui->sideTabloWdt->setFirstLanguage(id > 0);
+    ui->sideTabloWdt->refresh();
+}
+
+void RouteForm::onBackLangToggled(int id, bool checked)
+{
+    if (!checked)
+        return;
+    fillBackTab();
+    ui->backTabloWdt->setFirstLanguage(id > 0);
+    ui->backTabloWdt->refresh();
+}
+
+void RouteForm::onRouteTextLangToggled(int id, bool checked)
+{
+    if (checked)
+        fillSalonTab();
+    Q_UNUSED(id)
+}
+
+void RouteForm::onSalonTempLangToggled(int id, bool checked)
+{
+    if (checked)
+        fillSalonTab();
+    Q_UNUSED(id)
+}
+
+void RouteForm::onOutsideTempLangToggled(int id, bool checked)
+{
+    if (checked)
+        fillSalonTab();
+    Q_UNUSED(id)
+}
+
+void RouteForm::onStationLangToggled(int id, bool checked)
+{
+    if (checked && m_route.isValidStationIndex(m_currentStation))
+        showStationTexts(m_currentStation, id);
 }
 
 void RouteForm::markRouteChange(RouteTab tab)
@@ -261,66 +551,22 @@ void RouteForm::markRouteChange(RouteTab tab)
     m_lastChange.routeTab = tab;
 }
 
-void RouteForm::setFrontNumberColor(int color)
+void RouteForm::markLanguageChange(RouteTab tab, LanguageGroup group, int language)
 {
-    m_route.setFrontNumberColor(color);
-    ui->frontColorBtn->setStyleSheet(colorButtonStyle(color));
-    markRouteChange(FrontTab);
+    markRouteChange(tab);
+    m_lastChange.languages[group] = language;
 }
 
-void RouteForm::setFrontStartColor(int color)
+void RouteForm::markSalonChange(RunningLineTab tab, LanguageGroup group, int language)
 {
-    m_route.setFrontStartColor(color);
-    markRouteChange(FrontTab);
-}
-
-void RouteForm::setFrontDestColor(int color)
-{
-    m_route.setFrontDestColor(color);
-    markRouteChange(FrontTab);
-}
-
-void RouteForm::setSideNumberColor(int color)
-{
-    m_route.setSideNumberColor(color);
-    ui->sideColorBtn->setStyleSheet(colorButtonStyle(color));
-    markRouteChange(SideTab);
-}
-
-void RouteForm::setSideStartColor(int color)
-{
-    m_route.setSideStartColor(color);
-    markRouteChange(SideTab);
-}
-
-void RouteForm::setSideDestColor(int color)
-{
-    m_route.setSideDestColor(color);
-    markRouteChange(SideTab);
-}
-
-void RouteForm::setBackNumberColor(int color)
-{
-    m_route.setBackNumberColor(color);
-    ui->backColorBtn->setStyleSheet(colorButtonStyle(color));
-    markRouteChange(BackTab);
-}
-
-void RouteForm::setBackStartColor(int color)
-{
-    m_route.setBackStartColor(color);
-    markRouteChange(BackTab);
-}
-
-void RouteForm::setBackDestColor(int color)
-{
-    m_route.setBackDestColor(color);
-    markRouteChange(BackTab);
-}
-
-void RouteForm::setSalonColor(int color)
-{
-    m_route.setSalonColor(color);
-    ui->salonColorBtn->setStyleSheet(colorButtonStyle(color));
     markRouteChange(SalonTab);
+    m_lastChange.salonTab = tab;
+    if (group != LanguageGroupCount)
+        m_lastChange.languages[group] = language;
+}
+
+void RouteForm::markStationChange(int station, StationTab tab)
+{
+    m_lastChange.station = station;
+    m_lastChange.stationTab = tab;
 }

@@ -4,11 +4,21 @@
 #include "fronttablotype.h"
 #include "routedata.h"
 
+#include <QBasicTimer>
+#include <QGeoCoordinate>
+#include <QModelIndex>
 #include <QWidget>
 
+#include <array>
 #include <memory>
 
+class FrontTabloWidget;
+class QButtonGroup;
+class QFileSystemWatcher;
+class QLineEdit;
+class QListWidget;
 class QMediaPlayer;
+class QStandardItemModel;
 class QUndoCommand;
 class QUndoStack;
 class RouteModel;
@@ -17,17 +27,39 @@ namespace Ui {
 class RouteForm;
 }
 
-// The editor page of one route folder: owns the route, its stop list model, its undo stack
-// and its sound player, and tells the main window whether Save, Undo and Redo are possible.
-// Undo commands change the route only through the page operations below, which also bring
-// the widgets up to date and remember where the change happened.
+// The editor page of one route folder: owns the route, its stop list model, its undo stack,
+// its folder watcher and its sound player, and tells the main window whether Save, Undo and
+// Redo are possible. Undo commands change the route only through the page operations below,
+// which also bring the widgets up to date and remember where the change happened, so that
+// undo and redo can show that place again.
+//
+// The implementation is split by area: routeform.cpp (opening, saving, undo, languages),
+// routeform_boards.cpp (general, board and running-line tabs), routeform_station.cpp (the
+// stop list and the stop tab), routeform_files.cpp (file lists) and
+// routeform_coordinates.cpp.
 class RouteForm : public QWidget
 {
     Q_OBJECT
 
 public:
-    // The route tabs, in their order on the page.
+    // The route tabs, the running-line sub-tabs and the stop tabs, each in its order on the page.
     enum RouteTab { GeneralTab, FrontTab, SideTab, BackTab, SalonTab };
+    enum RunningLineTab { SalonOrderTab, RouteTextTab, OutsideTempTab, SalonTempTab, SalonTimeTab, AdTab };
+    enum StationTab { StopTab, SoundTab, TextTab, CoordinateTab };
+    // The eight language switches of the page, in the order they are built.
+    enum LanguageGroup {
+        GeneralLanguage,
+        FrontLanguage,
+        SideLanguage,
+        BackLanguage,
+        RouteTextLanguage,
+        SalonTempLanguage,
+        OutsideTempLanguage,
+        StationLanguage,
+        LanguageGroupCount
+    };
+    // The three lists of file names the page edits.
+    enum FileList { SoundFiles, TextFiles, AdTextFiles };
 
     explicit RouteForm(QWidget *parent = nullptr);
     ~RouteForm() override;
@@ -36,6 +68,11 @@ public:
     bool canSave() const { return m_canSave; }
     bool canUndo() const { return m_canUndo; }
     bool canRedo() const { return m_canRedo; }
+    QUndoStack *undoStack() const { return m_undoStack; }
+    int languageCount() const { return m_langCount; }
+    // The stop shown on the stop tab, or -1 while the route row is selected.
+    int currentStation() const { return m_currentStation; }
+    bool isNextSeparate() const;
 
     FrontTabloType frontTabloType() const { return m_tabloTypes.front; }
     FrontTabloType sideTabloType() const { return m_tabloTypes.side; }
@@ -44,22 +81,78 @@ public:
     void setSideTabloType(FrontTabloType type);
     void setBackTabloType(FrontTabloType type);
 
-    // Page operations of the undo commands.
+    // Page operations of the undo commands: each stores the value in the route, shows it in
+    // its widgets, remembers where it changed and marks the board previews it affects.
+    void setStationWord(int language, const QString &text);
+    void setNextWord(int language, const QString &text);
+    void setNextStationDelay(int seconds);
+    void setLangCount(int count);
+    void setNextSeparate(bool separate);
+
+    void setFrontNumber(const QString &text);
+    void setFrontStartingPoint(int language, const QString &text);
+    void setFrontDestination(int language, const QString &text);
+    void setFrontTabloMode(int mode);
+    void setFrontTabloFont(int font);
+    void setFrontNameTimeout(int seconds);
     void setFrontNumberColor(int color);
     void setFrontStartColor(int color);
     void setFrontDestColor(int color);
+    void setLeftSofitColor(int code);
+    void setRightSofitColor(int code);
+
+    void setSideNumber(const QString &text);
+    void setSideStartingPoint(int language, const QString &text);
+    void setSideDestination(int language, const QString &text);
+    void setSideTabloMode(int mode);
+    void setSideTabloFont(int font);
+    void setSideNameTimeout(int seconds);
     void setSideNumberColor(int color);
     void setSideStartColor(int color);
     void setSideDestColor(int color);
+    void setSideStationCount(int count);
+    void setSideSeparator(const QString &text);
+
+    void setBackNumber(const QString &text);
+    void setBackStartingPoint(int language, const QString &text);
+    void setBackDestination(int language, const QString &text);
+    void setBackTabloMode(int mode);
+    void setBackTabloFont(int font);
+    void setBackNameTimeout(int seconds);
     void setBackNumberColor(int color);
     void setBackStartColor(int color);
     void setBackDestColor(int color);
+
+    void setSalonTabloOrder(const QByteArray &order);
+    void setRouteText(int language, const QString &text);
+    void setSalonTempText(int language, const QString &text);
+    void setOutsideTempText(int language, const QString &text);
+    void setSalonTimeText(const QString &text);
     void setSalonColor(int color);
 
+    // Without a record a new stop named with the stop word is inserted.
+    void insertStation(int index, Station *station = nullptr);
+    Station *takeStation(int index);
+    void removeStation(int index);
+    void setBackStationIndex(int index);
+    void setStationName(int station, int language, const QString &text);
+    void setStationNextName(int station, int language, const QString &text);
+    void setStationSideName(int station, int language, const QString &text);
+    void setStationCoordinate(int station, const QGeoCoordinate &coordinate);
+    void setStationRadius(int station, int radius);
+
+    // File lists: station is ignored for AdTextFiles.
+    QStringList files(FileList list, int station) const;
+    void insertFile(FileList list, int station, int position, const QString &name);
+    void removeFile(FileList list, int station, int position);
+    void moveFile(FileList list, int station, int from, int to);
+    void setAdFolder(const QString &path);
+
 public slots:
-    // Opens the route folder at path; a folder without a readable station list opens with
-    // the example content, which is written only when the user saves.
-    void openRoute(const QString &path);
+    // Opens the route folder at path. A folder without a station list opens with the example
+    // content, which is written only when the user saves; a station list that exists but
+    // cannot be read is reported and the page stays empty (false).
+    bool openRoute(const QString &path);
     // Saves every file of the route; tells the user when that fails. True when saved.
     bool saveRoute();
     void undo();
@@ -68,25 +161,50 @@ public slots:
     // Applies a colour picked in the colour dialog to the board named by tabloType
     // ("front", "side", "back" or "salon").
     void onTabloColorDialogResult(uint color, const QString &tabloType);
+    void updateFrontTablo();
+    void updateSideTablo();
+    void updateBackTablo();
+    // The side board lists the stops from the current one to the end of its direction.
+    void setSideTabloStations();
 
 signals:
     void canSaveChanged(bool canSave);
     void canUndoChanged(bool canUndo);
     void canRedoChanged(bool canRedo);
-    void frontTabloTypeChanged(FrontTabloType type);
-    void sideTabloTypeChanged(FrontTabloType type);
-    void backTabloTypeChanged(FrontTabloType type);
+    void frontTabloTypeChanged(FrontTabloType tabloType);
+    void sideTabloTypeChanged(FrontTabloType tabloType);
+    void backTabloTypeChanged(FrontTabloType tabloType);
     void showTabloColorDialog(uint color, const QString &title, const QString &tabloType);
 
 private slots:
-    void on_frontColorBtn_clicked();
-    void on_sideColorBtn_clicked();
-    void on_backColorBtn_clicked();
-    void on_salonColorBtn_clicked();
     void onCleanStateChanged(bool cleanState);
     void setCanSave(bool canSave);
     void setCanUndo(bool canUndo);
     void setCanRedo(bool canRedo);
+    void onTextEdited();
+    void clearWidgetFocus();
+    void onLangCountClicked(int id);
+    void onGeneralLangToggled(int id, bool checked);
+    void onFrontLangToggled(int id, bool checked);
+    void onSideLangToggled(int id, bool checked);
+    void onBackLangToggled(int id, bool checked);
+    void onRouteTextLangToggled(int id, bool checked);
+    void onSalonTempLangToggled(int id, bool checked);
+    void onOutsideTempLangToggled(int id, bool checked);
+    void onStationLangToggled(int id, bool checked);
+    void onCurrentStationChanged(const QModelIndex &current);
+    void onDirectoryChange(const QString &path);
+    void on_nextSeparateCheck_clicked(bool checked);
+    void on_frontColorBtn_clicked();
+    void on_sideColorBtn_clicked();
+    void on_backColorBtn_clicked();
+    void on_salonColorBtn_clicked();
+    void showFrontTabloMenu();
+    void showSideTabloMenu();
+    void showBackTabloMenu();
+
+protected:
+    void timerEvent(QTimerEvent *event) override;
 
 private:
     // Where the most recent command changed something, so that undo and redo can bring that
@@ -94,25 +212,86 @@ private:
     struct LastChange {
         int station = -1;
         RouteTab routeTab = GeneralTab;
+        RunningLineTab salonTab = SalonOrderTab;
+        StationTab stationTab = StopTab;
+        std::array<int, 3> fileRows{};
+        std::array<int, LanguageGroupCount> languages{};
     };
 
-    void fillColorButtons();
-    void markRouteChange(RouteTab tab);
+    // routeform.cpp: the frame every area shares.
+    void connectEditSignals();
+    void createLanguageGroups();
+    void applyLanguageCount(int count);
+    int routeLanguageCount() const;
+    bool hasSuccessor(int station) const;
+    bool decideNextSeparate();
+    bool askNextSeparate(bool proposeSeparate);
+    bool clearNextTexts();
+    bool fillNextTexts();
+    void emptyLanguage(int language, QUndoCommand *parent);
+    int language(LanguageGroup group) const;
+    void selectLanguage(LanguageGroup group, int language);
     void showLastChange();
-    void clearFocus();
-    // Pushes command when it has children, else discards it: a colour pick that changes
-    // nothing leaves the history alone.
+    // Pushes command and repaints the previews it made stale.
+    void pushCommand(QUndoCommand *command);
+    // Pushes command when it has children, else discards it.
     void pushMacro(QUndoCommand *command);
-    void pushBoardColors(RouteTab board, int color, QUndoCommand *parent);
+    void markRouteChange(RouteTab tab);
+    void markLanguageChange(RouteTab tab, LanguageGroup group, int language);
+    void markSalonChange(RunningLineTab tab, LanguageGroup group = LanguageGroupCount, int language = 0);
+    void markStationChange(int station, StationTab tab);
+    void markStale(OutsideBoard board) { m_stale[int(board)] = true; }
+    void repaintStalePreviews();
+
+    // routeform_boards.cpp
+    void fillBoardTabs();
+    void fillGeneralTab();
+    void fillFrontTab();
+    void fillSideTab();
+    void fillBackTab();
+    void fillSalonTab();
+    void boardChanged(OutsideBoard board, int language = -1);
+    FrontTabloWidget *preview(OutsideBoard board) const;
+    void setBoardTabloType(OutsideBoard board, FrontTabloType type);
+    void showTabloMenu(OutsideBoard board);
+    void addBoardColors(OutsideBoard board, int color, QUndoCommand *parent);
+    void emptyBoardTexts(int language, QUndoCommand *parent);
+
+    // routeform_station.cpp
+    void fillStationPage();
+    bool isNextEntry(int station) const;
+    void showStationTexts(int station, int language);
+    void setStationText(int station, int textNumber, const QString &text);
+
+    // routeform_files.cpp
+    QListWidget *shownFileList(FileList list, int station) const;
+    void setFiles(FileList list, int station, const QStringList &names);
+    void fillFileList(FileList list);
+    void markFileChange(FileList list, int station, int row);
+    void showAdFolder();
+    void watchFolders();
+    void refreshStopFileLists();
+    void refreshAdFileList();
 
     RouteData m_route;
+    // Merge bursts of folder change notifications into one refresh of the file lists.
+    QBasicTimer m_folderTimer;
+    QBasicTimer m_adFolderTimer;
     std::unique_ptr<Ui::RouteForm> ui;
     RouteModel *m_stationModel;
     QUndoStack *m_undoStack;
+    QFileSystemWatcher *m_watcher;
+    QButtonGroup *m_langCountGroup;
+    std::array<QButtonGroup *, LanguageGroupCount> m_languageGroups{};
+    QStandardItemModel *m_sofitColorModel;
     QMediaPlayer *m_player;
+    int m_langCount = 1;
+    int m_currentStation = -1;
     LastChange m_lastChange;
     EditorIni m_tabloTypes;
     bool m_canSave = false;
     bool m_canUndo = false;
     bool m_canRedo = false;
+    // Indexed by OutsideBoard: previews that must be repainted after the current change.
+    std::array<bool, 3> m_stale{};
 };

@@ -1,6 +1,7 @@
 // coord.txt: the next-stop delay on a header line, then per stop its number, latitude,
 // longitude and announcement radius, separated by blanks.
 
+#include "coordinatetext.h"
 #include "keytoken.h"
 #include "linereader.h"
 #include "routedata.h"
@@ -77,17 +78,11 @@ void readStationLine(RouteData &route, const QByteArray &line)
     readPosition(*station, fields.mid(1));
 }
 
-// coord.txt keeps five decimals, about a metre; the unit needs no more.
-QByteArray degreesText(double degrees)
-{
-    return QByteArray::number(degrees, 'f', 5);
-}
-
 QByteArray stationLine(const Station &station, int number)
 {
     QByteArray line = QByteArray::number(number) + ' ';
     if (station.coordinate.isValid()) {
-        line += degreesText(station.coordinate.latitude()) + ' ' + degreesText(station.coordinate.longitude()) + ' '
+        line += formatDegrees(station.coordinate.latitude()) + ' ' + formatDegrees(station.coordinate.longitude()) + ' '
             + QByteArray::number(station.radius);
     }
     return line + "\r\n";

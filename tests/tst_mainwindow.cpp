@@ -266,8 +266,9 @@ void TestMainWindow::colorDialogRoundTrip()
     QCOMPARE(buttons, 9);
     QCOMPARE(results.count(), 1);
     QCOMPARE(results.first().at(1).toString(), QStringLiteral("side"));
-    // Every open page hears the result and recolours its side board.
-    QCOMPARE(page(window, 0)->route().sideNumberColor(), 0x00ff00);
+    // Only the page that asked recolours its side board; the other route stays as it was.
+    QCOMPARE(page(window, 0)->route().sideNumberColor(), 0x080400);
+    QVERIFY(!page(window, 0)->canSave());
     QCOMPARE(page(window, 1)->route().sideNumberColor(), 0x00ff00);
     QCOMPARE(page(window, 1)->route().frontNumberColor(), 0x080400);
     QCOMPARE(storedRecentColors(), QList<uint>{0x00ff00});
@@ -332,7 +333,7 @@ void TestMainWindow::closePrompt()
 
     MessageBoxAnswerer answerer({answer});
     QMetaObject::invokeMethod(tabs(window), "tabCloseRequested", Q_ARG(int, 0));
-    QCOMPARE(answerer.seenTexts(), QStringList{QStringLiteral("Маршут был изменен. Сохранить изменения?")});
+    QCOMPARE(answerer.seenTexts(), QStringList{QStringLiteral("Маршрут был изменен. Сохранить изменения?")});
     QCOMPARE(tabs(window)->count(), closed ? 0 : 1);
     QCOMPARE(QFileInfo::exists(route + QStringLiteral("/sidetab.txt")), written);
 }
@@ -348,7 +349,7 @@ void TestMainWindow::failedSaveKeepsTab()
     MessageBoxAnswerer answerer({QStringLiteral("Сохранить"), QStringLiteral("OK")});
     QMetaObject::invokeMethod(tabs(window), "tabCloseRequested", Q_ARG(int, 0));
     QCOMPARE(answerer.seenTexts(),
-             (QStringList{QStringLiteral("Маршут был изменен. Сохранить изменения?"), QStringLiteral("Ошибка сохранения маршрута!")}));
+             (QStringList{QStringLiteral("Маршрут был изменен. Сохранить изменения?"), QStringLiteral("Ошибка сохранения маршрута!")}));
     QCOMPARE(tabs(window)->count(), 1);
     QVERIFY(page(window, 0)->canSave());
 }
