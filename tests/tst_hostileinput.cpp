@@ -148,6 +148,9 @@ void TestHostileInput::savesToFixedPoint_data()
         << QByteArray(" NEXTDELAY:5\r\n-2147483648 1 2 30\r\n2147483647 3 4 5\r\n");
     QTest::newRow("script files of stop numbers at the ends of int")
         << QStringLiteral("route/script.txt") << QByteArray("1 a.wav\r\n-2147483648 b.wav\r\n2147483647 c.wav\r\n");
+    // A position that rounds to zero from below was written "-0.00000", then "0.00000".
+    QTest::newRow("position just below zero")
+        << QStringLiteral("route/coord.txt") << QByteArray(" NEXTDELAY:5\r\n1 -0.000001 -0.0000049 30\r\n");
     QTest::newRow("salon colour of more than six digits")
         << QStringLiteral("route/script.txt") << QByteArray(" SALON_COLOR:#fffabcdef\r\n");
 }
