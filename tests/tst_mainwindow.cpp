@@ -29,6 +29,8 @@ private slots:
     void recentFolders();
     void recentFoldersKeepTen();
     void recentMenu();
+    void unreadableRouteGetsNoTab();
+    void vanishedRecentFolder();
     void commandLineFolders();
     void openButtonStartsBesideLastRoute();
     void recentColors_data();
@@ -169,6 +171,40 @@ void TestMainWindow::recentMenu()
     QCOMPARE(tabs(window)->count(), 3);
     QCOMPARE(tabs(window)->tabToolTip(2), first);
     QCOMPARE(storedRecentRoutes().first(), first);
+}
+
+// A station list that exists but cannot be read must not open as the example route, whose
+// first save would replace the route's files.
+void TestMainWindow::unreadableRouteGetsNoTab()
+{
+    const QString route = m_routes->filePath(QStringLiteral("12"));
+    QVERIFY(QDir().mkpath(route + QStringLiteral("/ost.txt")));
+    MainWindow window;
+    MessageBoxAnswerer answerer({QStringLiteral("OK")});
+    window.openRouteFolder(route);
+    QCOMPARE(answerer.seenTexts(),
+             QStringList{QStringLiteral("Не удалось прочитать файл %1/ost.txt. Маршрут не открыт.").arg(route)});
+    QCOMPARE(tabs(window)->count(), 0);
+    QCOMPARE(QDir(route).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{QStringLiteral("ost.txt")});
+    QCOMPARE(storedRecentRoutes(), QStringList());
+}
+
+// A recent folder that is gone is said so and leaves the list.
+void TestMainWindow::vanishedRecentFolder()
+{
+    const QString kept = makeRoute(QStringLiteral("a"));
+    const QString gone = makeRoute(QStringLiteral("b"));
+    MainWindow window;
+    window.openRouteFolder(kept);
+    window.openRouteFolder(gone);
+    QVERIFY(QDir(gone).removeRecursively());
+    QMenu *menu = window.findChild<QToolButton *>(QStringLiteral("openBtn"))->menu();
+    QVERIFY(QMetaObject::invokeMethod(menu, "aboutToShow"));
+    MessageBoxAnswerer answerer({QStringLiteral("OK")});
+    menu->actions().at(0)->trigger();
+    QCOMPARE(answerer.seenTexts(), QStringList{QStringLiteral("Папка %1 не найдена.").arg(gone)});
+    QCOMPARE(tabs(window)->count(), 2);
+    QCOMPARE(storedRecentRoutes(), QStringList{kept});
 }
 
 void TestMainWindow::commandLineFolders()

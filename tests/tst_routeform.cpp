@@ -1,18 +1,26 @@
 #include "fixturefiles.h"
+#include "fronttablowidget.h"
 #include "messageboxanswerer.h"
 #include "routeform.h"
 #include "routemodel.h"
+#include "testroutes.h"
 #include "testsettings.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTreeView>
+#include <QUndoStack>
 #include <QtTest>
+
+using namespace TestRoutes;
 
 // The route page: opening, saving, and colour edits undone and redone through the page.
 class TestRouteForm : public QObject
@@ -33,21 +41,19 @@ private slots:
     void closingPageWithChanges();
     void boardTypeSetters();
     void boardTypesFromEditorIni();
+    void boardTypeMenus_data();
+    void boardTypeMenus();
+    void nextSeparateDecision_data();
+    void nextSeparateDecision();
+    void languageCount();
+    void languageSwitches();
+    void typingOffersSaveAndUndo();
 
 private:
     TestSettings m_settings;
 };
 
 namespace {
-
-// A copy of the bundled example route in a temporary folder.
-QString copyExample(const QTemporaryDir &folder)
-{
-    const QString target = folder.filePath(QStringLiteral("route-12"));
-    if (!FixtureFiles::copyFolder(QStringLiteral(EXAMPLES_DIR "/route-12"), target))
-        qWarning("cannot copy the example route");
-    return target;
-}
 
 QString buttonColor(RouteForm &page, const char *name)
 {
@@ -88,6 +94,10 @@ void TestRouteForm::folderWithoutStationList()
     QCOMPARE(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
     QVERIFY(page.saveRoute());
     QVERIFY(QFileInfo::exists(folder.filePath(QStringLiteral("ost.txt"))));
+    // The new route keeps its board types from its first save on.
+    QByteArray ini;
+    QVERIFY(FixtureFiles::readFile(folder.filePath(QStringLiteral("editor.ini")), ini));
+    QCOMPARE(ini, QByteArray("frontTabloType=0\r\nsideTabloType=1\r\nbackTabloType=1\r\n"));
 }
 
 void TestRouteForm::colorButtonsAskForDialog_data()
@@ -283,6 +293,201 @@ void TestRouteForm::boardTypesFromEditorIni()
     QFile ini(path + QStringLiteral("/editor.ini"));
     QVERIFY(ini.open(QIODevice::ReadOnly));
     QCOMPARE(ini.readAll(), QByteArray("frontTabloType=0\r\nsideTabloType=9\r\nbackTabloType=1\r\n"));
+}
+
+void TestRouteForm::boardTypeMenus_data()
+{
+    QTest::addColumn<QString>("preview");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QByteArray>("ini");
+
+    // The example route has a 32x320 front, a 24x144 side and a 32x256 back board.
+    QTest::newRow("front") << "frontTabloWdt" << "Табло 20x200 цветное" << 8
+                           << QByteArray("frontTabloType=8\r\nsideTabloType=6\r\nbackTabloType=5\r\n");
+    QTest::newRow("side") << "sideTabloWdt" << "Табло 20x120 цветное" << 10
+                          << QByteArray("frontTabloType=4\r\nsideTabloType=10\r\nbackTabloType=5\r\n");
+    QTest::newRow("back with strips") << "backTabloWdt" << "Табло 16x96 + софиты" << 2
+                                      << QByteArray("frontTabloType=4\r\nsideTabloType=6\r\nbackTabloType=2\r\n");
+    QTest::newRow("the type it has") << "backTabloWdt" << "Табло 32x256 цветное" << 5
+                                     << QByteArray("frontTabloType=4\r\nsideTabloType=6\r\nbackTabloType=5\r\n");
+    QTest::newRow("no pick") << "frontTabloWdt" << "" << 4 << QByteArray();
+}
+
+// The menu of a preview's right click sets the board type and keeps it in editor.ini; every
+// pick is written, a closed menu changes nothing.
+void TestRouteForm::boardTypeMenus()
+{
+    QFETCH(QString, preview);
+    QFETCH(QString, entry);
+    QFETCH(int, type);
+    QFETCH(QByteArray, ini);
+    QTemporaryDir folder;
+    const QString path = copyExample(folder);
+    RouteForm page;
+    QVERIFY(page.openRoute(path));
+    QVERIFY(QFile::remove(path + QStringLiteral("/editor.ini")));
+    auto *board = page.findChild<FrontTabloWidget *>(preview);
+    const int before = board->type();
+    QSignalSpy front(&page, &RouteForm::frontTabloTypeChanged);
+    QSignalSpy side(&page, &RouteForm::sideTabloTypeChanged);
+    QSignalSpy back(&page, &RouteForm::backTabloTypeChanged);
+    QTimer::singleShot(0, [&] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        for (QAction *action : menu->actions()) {
+            if (action->text() == entry)
+                menu->setActiveAction(action);
+        }
+        QTest::keyClick(menu, entry.isEmpty() ? Qt::Key_Escape : Qt::Key_Return);
+    });
+    QVERIFY(QMetaObject::invokeMethod(board, "contextMenuRequested"));
+    QCOMPARE(board->type(), type);
+    QCOMPARE(front.count() + side.count() + back.count(), type == before ? 0 : 1);
+    QByteArray written;
+    QCOMPARE(FixtureFiles::readFile(path + QStringLiteral("/editor.ini"), written), !ini.isEmpty());
+    QCOMPARE(written, ini);
+}
+
+void TestRouteForm::nextSeparateDecision_data()
+{
+    QTest::addColumn<QStringList>("stops");
+    QTest::addColumn<int>("back");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("separate");
+    QTest::addColumn<bool>("changed");
+    QTest::addColumn<QStringList>("nextTexts");
+
+    const QString a = QStringLiteral("Остановка А");
+    const QString b = QStringLiteral("Остановка Б");
+    const QString c = QStringLiteral("Остановка В");
+    const QString toB = QStringLiteral("Следующая остановка Б");
+    const QString toC = QStringLiteral("Следующая остановка В");
+    const QString sep = QStringLiteral("\\\\");
+    const QString none;
+    QTest::newRow("every stop announces the next") << QStringList{a + sep + toB, b + sep + toC, c} << -1 << none << false
+                                                   << false << QStringList{toB, toC, none};
+    QTest::newRow("no next-stop texts") << QStringList{a, toB, b} << -1 << none << true << false
+                                        << QStringList{none, none, none};
+    QTest::newRow("one stop") << QStringList{a} << -1 << none << false << false << QStringList{none};
+    QTest::newRow("end of each direction without") << QStringList{a + sep + toB, b, c + sep + toB, b} << 2 << none
+                                                   << false << false << QStringList{toB, none, toB, none};
+    QTest::newRow("first without, yes") << QStringList{a, b + sep + toC, c} << -1 << "Да" << true << true
+                                        << QStringList{none, none, none};
+    QTest::newRow("first without, no") << QStringList{a, b + sep + toC, c} << -1 << "Нет" << false << true
+                                       << QStringList{toB, toC, none};
+    QTest::newRow("first with, no") << QStringList{a + sep + toB, b, c} << -1 << "Нет" << false << true
+                                    << QStringList{toB, toC, none};
+    QTest::newRow("first with, yes") << QStringList{a + sep + toB, b, c} << -1 << "Да" << true << true
+                                     << QStringList{none, none, none};
+}
+
+// Opening decides how the route keeps its next-stop announcements, asking only when the texts
+// leave it open; the answer's changes are offered for saving, not undoing.
+void TestRouteForm::nextSeparateDecision()
+{
+    QFETCH(QStringList, stops);
+    QFETCH(int, back);
+    QFETCH(QString, answer);
+    QFETCH(bool, separate);
+    QFETCH(bool, changed);
+    QFETCH(QStringList, nextTexts);
+    QTemporaryDir folder;
+    RouteForm page;
+    MessageBoxAnswerer answerer(answer.isEmpty() ? QStringList() : QStringList{answer});
+    QVERIFY(page.openRoute(writeRoute(folder, stops, back)));
+    QCOMPARE(answerer.seenTexts(), answer.isEmpty() ? QStringList()
+                                                    : QStringList{QStringLiteral("Маршрут с отдельным объявлением следующей остановки?")});
+    QCOMPARE(page.findChild<QCheckBox *>(QStringLiteral("nextSeparateCheck"))->isChecked(), separate);
+    QCOMPARE(page.canSave(), changed);
+    QVERIFY(!page.canUndo());
+    QStringList texts;
+    for (int index = 0; index < page.route().stationCount(); ++index)
+        texts.append(page.route().stationAt(index)->nextName[0]);
+    QCOMPARE(texts, nextTexts);
+}
+
+namespace {
+
+QStringList secondLanguageTexts(const RouteData &route)
+{
+    QStringList texts{route.frontStartingPoint(1), route.frontDestination(1), route.sideStartingPoint(1),
+                      route.sideDestination(1),    route.backStartingPoint(1),  route.backDestination(1),
+                      route.stationWord(1),        route.nextWord(1),           route.routeText(1),
+                      route.salonTempText(1),      route.outsideTempText(1)};
+    for (int index = 0; index < route.stationCount(); ++index) {
+        const Station *station = route.stationAt(index);
+        texts << station->name[1] << station->nextName[1] << station->sideName[1];
+    }
+    return texts;
+}
+
+} // namespace
+
+// Going down to one language empties every second-language text in one step; undo brings
+// them and the language switches back.
+void TestRouteForm::languageCount()
+{
+    QTemporaryDir folder;
+    RouteForm page;
+    QVERIFY(page.openRoute(copyExample(folder)));
+    QCOMPARE(page.languageCount(), 2);
+    auto *switches = page.findChild<QWidget *>(QStringLiteral("frontLangWdt"));
+    QVERIFY(!switches->isHidden());
+    const QStringList before = secondLanguageTexts(page.route());
+    QVERIFY(before.contains(QStringLiteral("Severny District")));
+
+    page.findChild<QPushButton *>(QStringLiteral("langCount1Btn"))->click();
+    QCOMPARE(page.languageCount(), 1);
+    QVERIFY(switches->isHidden());
+    QVERIFY(secondLanguageTexts(page.route()).join(QString()).isEmpty());
+    QCOMPARE(page.undoStack()->count(), 1);
+
+    page.undo();
+    QCOMPARE(page.languageCount(), 2);
+    QVERIFY(page.findChild<QPushButton *>(QStringLiteral("langCount2Btn"))->isChecked());
+    QVERIFY(!switches->isHidden());
+    QCOMPARE(secondLanguageTexts(page.route()), before);
+    page.redo();
+    QCOMPARE(page.languageCount(), 1);
+    QVERIFY(page.findChild<QPushButton *>(QStringLiteral("langCount1Btn"))->isChecked());
+}
+
+void TestRouteForm::languageSwitches()
+{
+    QTemporaryDir folder;
+    RouteForm page;
+    QVERIFY(page.openRoute(copyExample(folder)));
+    page.findChild<QPushButton *>(QStringLiteral("frontLang2Btn"))->click();
+    QCOMPARE(page.findChild<QLineEdit *>(QStringLiteral("frontStartingPointEdit"))->text(), QStringLiteral("Severny District"));
+    QVERIFY(page.findChild<FrontTabloWidget *>(QStringLiteral("frontTabloWdt"))->firstLanguage());
+
+    auto *list = page.findChild<QTreeView *>(QStringLiteral("stationList"));
+    list->setCurrentIndex(list->model()->index(1, 0));
+    auto *stationName = page.findChild<QLineEdit *>(QStringLiteral("stationNameEdit"));
+    QCOMPARE(stationName->text(), QStringLiteral("Остановка Микрорайон Северный."));
+    page.findChild<QPushButton *>(QStringLiteral("stationLang2Btn"))->click();
+    QCOMPARE(stationName->text(), QStringLiteral("Stop Severny District."));
+    QCOMPARE(page.findChild<QLineEdit *>(QStringLiteral("nextNameEdit"))->text(), QStringLiteral("Next stop Gagarin Street."));
+    // Another stop shows in the language chosen.
+    list->setCurrentIndex(list->model()->index(2, 0));
+    QCOMPARE(stationName->text(), QStringLiteral("Stop Gagarin Street."));
+}
+
+// Save and Undo are offered while a text is typed, before anything is pushed; Redo is withdrawn.
+void TestRouteForm::typingOffersSaveAndUndo()
+{
+    QTemporaryDir folder;
+    RouteForm page;
+    QVERIFY(page.openRoute(copyExample(folder)));
+    page.onTabloColorDialogResult(0x00ff00, QStringLiteral("salon"));
+    page.undo();
+    QVERIFY(page.canRedo() && !page.canSave());
+    QTest::keyClicks(page.findChild<QLineEdit *>(QStringLiteral("frontNumberEdit")), QStringLiteral("5"));
+    QVERIFY(page.canSave());
+    QVERIFY(page.canUndo());
+    QVERIFY(!page.canRedo());
+    QCOMPARE(page.undoStack()->count(), 1);
 }
 
 QTEST_MAIN(TestRouteForm)
