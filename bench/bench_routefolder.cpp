@@ -2,6 +2,7 @@
 // position everywhere: the largest routes prepared for the unit are far smaller, so this
 // bounds the wait when a route opens or saves.
 
+#include "largeroute.h"
 #include "routedata.h"
 
 #include <QDir>
@@ -38,45 +39,12 @@ private:
     Timing m_save;
 };
 
-namespace {
-
-const int stopCount = 2000;
-
-Station *generatedStation(int number)
-{
-    auto *station = new Station;
-    const QString place = QStringLiteral("Улица Строителей, дом %1").arg(number);
-    station->name = {QStringLiteral("Остановка ") + place + QLatin1Char('.'), QStringLiteral("Stop ") + place};
-    station->nextName
-        = {QStringLiteral("Следующая остановка ") + place + QLatin1Char('.'), QStringLiteral("Next stop ") + place};
-    station->sideName = {place, QStringLiteral("Stroiteley %1").arg(number)};
-    station->soundFiles = QStringList{QStringLiteral("st%1.wav").arg(number), QStringLiteral("st%1en.mp3").arg(number)};
-    station->textFiles = QStringList{QStringLiteral("st %1.txt").arg(number)};
-    station->coordinate = QGeoCoordinate(55.5 + number * 1e-4, 37.25 + number * 2e-4);
-    station->radius = quint8(20 + number % 200);
-    return station;
-}
-
-} // namespace
 
 void BenchRouteFolder::initTestCase()
 {
     QVERIFY(m_dir.isValid());
     m_folder = m_dir.filePath(QStringLiteral("route"));
-    QVERIFY(QDir().mkpath(m_folder));
-    RouteData route;
-    QVERIFY(route.createNew(m_folder));
-    QVERIFY(QDir().mkpath(route.adFolder()));
-    route.setStationWord(1, QStringLiteral("Stop"));
-    route.setNextWord(1, QStringLiteral("Next stop"));
-    route.setRouteText(1, QStringLiteral("Route %n."));
-    while (route.stationCount() > 0)
-        route.removeStation(0);
-    for (int number = 1; number <= stopCount; ++number)
-        route.insertStation(route.stationCount(), generatedStation(number));
-    route.setBackStationIndex(stopCount / 2);
-    route.setAdTextFiles({QStringLiteral("r1.txt"), QStringLiteral("r2.txt")});
-    QVERIFY(route.save());
+    QVERIFY(writeLargeRoute(m_folder));
 }
 
 void BenchRouteFolder::load()
@@ -89,7 +57,7 @@ void BenchRouteFolder::load()
         QVERIFY(route.load(m_folder));
         m_load.nanoseconds += timer.nsecsElapsed();
         ++m_load.runs;
-        QCOMPARE(route.stationCount(), stopCount);
+        QCOMPARE(route.stationCount(), largeRouteStops);
     }
 }
 

@@ -1,0 +1,114 @@
+// Opens the large route into a route page, and undoes and redoes single edits on it: the
+// waits a user feels when a route opens and at every Ctrl+Z.
+
+#include "frontboardcommands.h"
+#include "largeroute.h"
+#include "routeform.h"
+#include "stationcommands.h"
+
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QUndoStack>
+#include <QtTest>
+
+
+class BenchRouteForm : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void open();
+    void undoRedo_data();
+    void undoRedo();
+
+private:
+    QTemporaryDir m_dir;
+    QString m_folder;
+};
+
+void BenchRouteForm::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QVERIFY(m_dir.isValid());
+    m_folder = m_dir.filePath(QStringLiteral("route"));
+    QVERIFY(writeLargeRoute(m_folder));
+}
+
+namespace {
+
+// Mean and worst of the runs, in milliseconds.
+struct Timing
+{
+    double total = 0;
+    double worst = 0;
+    int runs = 0;
+
+    void add(qint64 nanoseconds)
+    {
+        total += nanoseconds / 1e6;
+        worst = qMax(worst, nanoseconds / 1e6);
+        ++runs;
+    }
+    QByteArray text() const { return QByteArray::number(total / runs, 'f', 2) + " ms, worst " + QByteArray::number(worst, 'f', 2) + " ms"; }
+};
+
+} // namespace
+
+void BenchRouteForm::open()
+{
+    Timing opening;
+    Timing showing;
+    QElapsedTimer timer;
+    for (int run = 0; run < 10; ++run) {
+        RouteForm page;
+        timer.start();
+        QVERIFY(page.openRoute(m_folder));
+        opening.add(timer.nsecsElapsed());
+        timer.start();
+        page.show();
+        QCoreApplication::processEvents();
+        showing.add(timer.nsecsElapsed());
+    }
+    qInfo("open: %s; then the first layout and paint: %s (%d runs)", opening.text().constData(),
+          showing.text().constData(), opening.runs);
+}
+
+void BenchRouteForm::undoRedo_data()
+{
+    QTest::addColumn<int>("edit");
+    QTest::newRow("front number") << 0;
+    QTest::newRow("name of a stop in the middle") << 1;
+}
+
+// Undo and redo of one edit, each bringing the place of the change into view and painted.
+void BenchRouteForm::undoRedo()
+{
+    QFETCH(int, edit);
+    RouteForm page;
+    QVERIFY(page.openRoute(m_folder));
+    page.show();
+    if (edit == 0)
+        page.undoStack()->push(new SetFrontNumberCommand(&page, QStringLiteral("77")));
+    else
+        page.undoStack()->push(new SetStationNameCmd(&page, largeRouteStops / 2 + 3, 0, QStringLiteral("Остановка")));
+    QCoreApplication::processEvents();
+    Timing undoing;
+    Timing redoing;
+    QElapsedTimer timer;
+    for (int run = 0; run < 200; ++run) {
+        timer.start();
+        page.undo();
+        QCoreApplication::processEvents();
+        undoing.add(timer.nsecsElapsed());
+        timer.start();
+        page.redo();
+        QCoreApplication::processEvents();
+        redoing.add(timer.nsecsElapsed());
+    }
+    qInfo("%s: undo %s; redo %s (%d runs)", QTest::currentDataTag(), undoing.text().constData(),
+          redoing.text().constData(), undoing.runs);
+}
+
+QTEST_MAIN(BenchRouteForm)
+#include "bench_routeform.moc"
