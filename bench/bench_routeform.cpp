@@ -11,7 +11,6 @@
 #include <QUndoStack>
 #include <QtTest>
 
-
 class BenchRouteForm : public QObject
 {
     Q_OBJECT
@@ -50,7 +49,10 @@ struct Timing
         worst = qMax(worst, nanoseconds / 1e6);
         ++runs;
     }
-    QByteArray text() const { return QByteArray::number(total / runs, 'f', 2) + " ms, worst " + QByteArray::number(worst, 'f', 2) + " ms"; }
+    QByteArray text() const
+    {
+        return QByteArray::number(total / runs, 'f', 2) + " ms, worst " + QByteArray::number(worst, 'f', 2) + " ms";
+    }
 };
 
 } // namespace

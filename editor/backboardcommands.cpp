@@ -15,8 +15,7 @@ SetBackStartingPointCmd::SetBackStartingPointCmd(RouteForm *page, int language, 
     setText(QObject::tr("Смена пункта отправления\n"));
 }
 
-SetBackDestinationCmd::SetBackDestinationCmd(RouteForm *page, int language, const QString &text,
-                                             QUndoCommand *parent)
+SetBackDestinationCmd::SetBackDestinationCmd(RouteForm *page, int language, const QString &text, QUndoCommand *parent)
     : SwapCommand(page, &RouteData::backDestination, &RouteForm::setBackDestination, language, text, parent)
 {
     setText(QObject::tr("Смена пункта назначения\n"));

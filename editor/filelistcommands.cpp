@@ -90,14 +90,12 @@ AddStationSoundFileCmd::AddStationSoundFileCmd(RouteForm *page, int station, int
 {
 }
 
-RemoveStationSoundFileCmd::RemoveStationSoundFileCmd(RouteForm *page, int station, int position,
-                                                     QUndoCommand *parent)
+RemoveStationSoundFileCmd::RemoveStationSoundFileCmd(RouteForm *page, int station, int position, QUndoCommand *parent)
     : RemoveFileCommand(page, RouteForm::SoundFiles, station, position, parent)
 {
 }
 
-MoveStationSoundFileCmd::MoveStationSoundFileCmd(RouteForm *page, int station, int from, int to,
-                                                 QUndoCommand *parent)
+MoveStationSoundFileCmd::MoveStationSoundFileCmd(RouteForm *page, int station, int from, int to, QUndoCommand *parent)
     : MoveFileCommand(page, RouteForm::SoundFiles, station, from, to, parent)
 {
 }

@@ -15,8 +15,7 @@ SetFrontStartingPointCmd::SetFrontStartingPointCmd(RouteForm *page, int language
     setText(QObject::tr("Смена пункта отправления\n"));
 }
 
-SetFrontDestinationCmd::SetFrontDestinationCmd(RouteForm *page, int language, const QString &text,
-                                               QUndoCommand *parent)
+SetFrontDestinationCmd::SetFrontDestinationCmd(RouteForm *page, int language, const QString &text, QUndoCommand *parent)
     : SwapCommand(page, &RouteData::frontDestination, &RouteForm::setFrontDestination, language, text, parent)
 {
     setText(QObject::tr("Смена пункта назначения\n"));

@@ -69,8 +69,9 @@ RouteForm::RouteForm(QWidget *parent)
     connect(ui->sideTabloWdt, &FrontTabloWidget::contextMenuRequested, this, &RouteForm::showSideTabloMenu);
     connect(ui->backTabloWdt, &FrontTabloWidget::contextMenuRequested, this, &RouteForm::showBackTabloMenu);
 
-    for (QLineEdit *edit : {ui->frontStartingPointEdit, ui->frontDestinationEdit, ui->sideStartingPointEdit,
-                            ui->sideDestinationEdit, ui->sideSepEdit, ui->backStartingPointEdit, ui->backDestinationEdit})
+    for (QLineEdit *edit :
+         {ui->frontStartingPointEdit, ui->frontDestinationEdit, ui->sideStartingPointEdit, ui->sideDestinationEdit,
+          ui->sideSepEdit, ui->backStartingPointEdit, ui->backDestinationEdit})
         edit->installEventFilter(this);
 }
 
@@ -84,12 +85,13 @@ RouteForm::~RouteForm()
 // Typing offers Save and Undo at once, before the finished edit pushes its command.
 void RouteForm::connectEditSignals()
 {
-    for (QLineEdit *edit :
-         {ui->stationWordEdit, ui->nextWordEdit, ui->frontNumberEdit, ui->frontStartingPointEdit,
-          ui->frontDestinationEdit, ui->sideNumberEdit, ui->sideStartingPointEdit, ui->sideDestinationEdit,
-          ui->sideSepEdit, ui->backNumberEdit, ui->backStartingPointEdit, ui->backDestinationEdit,
-          ui->salonTabloOrderEdit, ui->routeTextEdit, ui->salonTempEdit, ui->outsideTempEdit, ui->salonTimeEdit,
-          ui->stationNameEdit, ui->nextNameEdit, ui->sideNameEdit, ui->coordEdit})
+    for (QLineEdit *edit : {ui->stationWordEdit,        ui->nextWordEdit,          ui->frontNumberEdit,
+                            ui->frontStartingPointEdit, ui->frontDestinationEdit,  ui->sideNumberEdit,
+                            ui->sideStartingPointEdit,  ui->sideDestinationEdit,   ui->sideSepEdit,
+                            ui->backNumberEdit,         ui->backStartingPointEdit, ui->backDestinationEdit,
+                            ui->salonTabloOrderEdit,    ui->routeTextEdit,         ui->salonTempEdit,
+                            ui->outsideTempEdit,        ui->salonTimeEdit,         ui->stationNameEdit,
+                            ui->nextNameEdit,           ui->sideNameEdit,          ui->coordEdit})
         connect(edit, &QLineEdit::textEdited, this, &RouteForm::onTextEdited);
     for (QSpinBox *spin : {ui->sideStationCountSpn, ui->radiusSpn, ui->nextDelaySpn, ui->frontNameTimeSpn,
                            ui->sideNameTimeSpn, ui->backNameTimeSpn})
@@ -105,7 +107,8 @@ void RouteForm::createLanguageGroups()
     connect(m_langCountGroup, &QButtonGroup::idPressed, this, &RouteForm::clearWidgetFocus);
 
     using Toggle = void (RouteForm::*)(int, bool);
-    const struct {
+    const struct
+    {
         QPushButton *first;
         QPushButton *second;
         Toggle toggled;
@@ -137,9 +140,9 @@ bool RouteForm::openRoute(const QString &path)
         // Only a folder without a route gets the example content: opening a route that merely
         // failed to read would let the next save overwrite its files with the example.
         if (QFileInfo::exists(stationList) || QFileInfo(stationList).isSymLink()) {
-            QMessageBox::critical(this, tr("Приложение"),
-                                  tr("Не удалось прочитать файл %1. Маршрут не открыт.")
-                                      .arg(QDir::toNativeSeparators(stationList)));
+            QMessageBox::critical(
+                this, tr("Приложение"),
+                tr("Не удалось прочитать файл %1. Маршрут не открыт.").arg(QDir::toNativeSeparators(stationList)));
             return false;
         }
         m_route.createNew(path);
@@ -284,7 +287,8 @@ bool RouteForm::fillNextTexts()
         Station *station = m_route.stationAt(index);
         for (int language = 0; language < m_langCount; ++language) {
             if (station->nextName[language].isEmpty()) {
-                station->nextName[language] = m_route.toNextText(language, m_route.stationAt(index + 1)->name[language]);
+                station->nextName[language]
+                    = m_route.toNextText(language, m_route.stationAt(index + 1)->name[language]);
                 changed = true;
             }
         }

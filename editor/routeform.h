@@ -209,7 +209,8 @@ protected:
 private:
     // Where the most recent command changed something, so that undo and redo can bring that
     // place back into view.
-    struct LastChange {
+    struct LastChange
+    {
         int station = -1;
         RouteTab routeTab = GeneralTab;
         RunningLineTab salonTab = SalonOrderTab;

@@ -121,10 +121,11 @@ void RouteForm::fillFrontTab()
     ui->frontNumberEdit->setText(m_route.frontNumber());
     ui->frontStartingPointEdit->setText(m_route.frontStartingPoint(lang));
     ui->frontDestinationEdit->setText(m_route.frontDestination(lang));
-    setBitButtons(m_route.frontMode(), {{ui->frontStaticBtn, RouteData::StaticMode},
-                                        {ui->frontOnlyDestBtn, RouteData::OnlyDestinationMode},
-                                        {ui->frontCenterBtn, RouteData::CenteredMode},
-                                        {ui->frontMoscowBtn, RouteData::EnlargedDestinationMode}});
+    setBitButtons(m_route.frontMode(),
+                  {{ui->frontStaticBtn, RouteData::StaticMode},
+                   {ui->frontOnlyDestBtn, RouteData::OnlyDestinationMode},
+                   {ui->frontCenterBtn, RouteData::CenteredMode},
+                   {ui->frontMoscowBtn, RouteData::EnlargedDestinationMode}});
     setBitButtons(m_route.frontFont(), {{ui->frontFont0Btn, 1}, {ui->frontFont1Btn, 2}});
     setSpinValue(ui->frontNameTimeSpn, m_route.frontNameTimeout());
     setButtonColor(ui->frontColorBtn, m_route.frontNumberColor());
@@ -138,10 +139,11 @@ void RouteForm::fillSideTab()
     ui->sideNumberEdit->setText(m_route.sideNumber());
     ui->sideStartingPointEdit->setText(m_route.sideStartingPoint(lang));
     ui->sideDestinationEdit->setText(m_route.sideDestination(lang));
-    setBitButtons(m_route.sideMode(), {{ui->sideStaticBtn, RouteData::StaticMode},
-                                       {ui->sideOnlyDestBtn, RouteData::OnlyDestinationMode},
-                                       {ui->sideStationVScrollBtn, RouteData::VerticalStationsMode},
-                                       {ui->sideCenterBtn, RouteData::CenteredMode}});
+    setBitButtons(m_route.sideMode(),
+                  {{ui->sideStaticBtn, RouteData::StaticMode},
+                   {ui->sideOnlyDestBtn, RouteData::OnlyDestinationMode},
+                   {ui->sideStationVScrollBtn, RouteData::VerticalStationsMode},
+                   {ui->sideCenterBtn, RouteData::CenteredMode}});
     setBitButtons(m_route.sideFont(), {{ui->sideFont0Btn, 1}, {ui->sideFont1Btn, 2}});
     setSpinValue(ui->sideStationCountSpn, m_route.sideStationCount());
     ui->sideSepEdit->setText(m_route.sideSeparator());
@@ -155,9 +157,10 @@ void RouteForm::fillBackTab()
     ui->backNumberEdit->setText(m_route.backNumber());
     ui->backStartingPointEdit->setText(m_route.backStartingPoint(lang));
     ui->backDestinationEdit->setText(m_route.backDestination(lang));
-    setBitButtons(m_route.backMode(), {{ui->backStaticBtn, RouteData::StaticMode},
-                                       {ui->backOnlyDestBtn, RouteData::OnlyDestinationMode},
-                                       {ui->backCenterBtn, RouteData::CenteredMode}});
+    setBitButtons(m_route.backMode(),
+                  {{ui->backStaticBtn, RouteData::StaticMode},
+                   {ui->backOnlyDestBtn, RouteData::OnlyDestinationMode},
+                   {ui->backCenterBtn, RouteData::CenteredMode}});
     setBitButtons(m_route.backFont(), {{ui->backFont0Btn, 1}, {ui->backFont1Btn, 2}});
     setSpinValue(ui->backNameTimeSpn, m_route.backNameTimeout());
     setButtonColor(ui->backColorBtn, m_route.backNumberColor());
@@ -648,8 +651,8 @@ void RouteForm::showTabloMenu(OutsideBoard board)
         : board == OutsideBoard::Side                           ? m_tabloTypes.side
                                                                 : m_tabloTypes.back;
     const std::initializer_list<TypeEntry> &entries = board == OutsideBoard::Front ? frontTypes
-        : board == OutsideBoard::Side                                               ? sideTypes
-                                                                                    : backTypes;
+        : board == OutsideBoard::Side                                              ? sideTypes
+                                                                                   : backTypes;
     QMenu menu(this);
     for (const TypeEntry &entry : entries) {
         QAction *action = menu.addAction(tr(entry.text));

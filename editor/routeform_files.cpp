@@ -23,8 +23,7 @@ QListWidgetItem *fileItem(const QString &name)
 
 // Fills list with the files of folder that pass accept, keeping the current item where it
 // is still listed.
-template <typename Accept>
-void listFolder(QListWidget *list, const QString &folder, Accept accept)
+template <typename Accept> void listFolder(QListWidget *list, const QString &folder, Accept accept)
 {
     const QString current = list->currentItem() ? list->currentItem()->text() : QString();
     list->clear();
@@ -43,9 +42,9 @@ void listFolder(QListWidget *list, const QString &folder, Accept accept)
 bool isRouteFile(const QString &name)
 {
     static const QStringList routeFiles = {
-        QStringLiteral("ost.txt"),     QStringLiteral("ost~.txt"),     QStringLiteral("coord.txt"),
-        QStringLiteral("coord~.txt"),  QStringLiteral("script.txt"),   QStringLiteral("script~.txt"),
-        QStringLiteral("backtab.txt"), QStringLiteral("backtab~.txt"), QStringLiteral("sidetab.txt"),
+        QStringLiteral("ost.txt"),      QStringLiteral("ost~.txt"),     QStringLiteral("coord.txt"),
+        QStringLiteral("coord~.txt"),   QStringLiteral("script.txt"),   QStringLiteral("script~.txt"),
+        QStringLiteral("backtab.txt"),  QStringLiteral("backtab~.txt"), QStringLiteral("sidetab.txt"),
         QStringLiteral("sidetab~.txt"),
     };
     return routeFiles.contains(name, Qt::CaseInsensitive);
@@ -167,8 +166,7 @@ void RouteForm::watchFolders()
 
 void RouteForm::refreshStopFileLists()
 {
-    listFolder(ui->allSoundFileList, m_route.folder(),
-               [](const QString &name) { return fileKind(name) == SoundFile; });
+    listFolder(ui->allSoundFileList, m_route.folder(), [](const QString &name) { return fileKind(name) == SoundFile; });
     listFolder(ui->allTextFileList, m_route.folder(),
                [](const QString &name) { return fileKind(name) == TextFile && !isRouteFile(name); });
 }

@@ -19,8 +19,7 @@ SetSalonTempTextCmd::SetSalonTempTextCmd(RouteForm *page, int language, const QS
 {
 }
 
-SetOutsideTempTextCmd::SetOutsideTempTextCmd(RouteForm *page, int language, const QString &text,
-                                             QUndoCommand *parent)
+SetOutsideTempTextCmd::SetOutsideTempTextCmd(RouteForm *page, int language, const QString &text, QUndoCommand *parent)
     : SwapCommand(page, &RouteData::outsideTempText, &RouteForm::setOutsideTempText, language, text, parent)
 {
 }

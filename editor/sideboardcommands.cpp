@@ -15,8 +15,7 @@ SetSideStartingPointCmd::SetSideStartingPointCmd(RouteForm *page, int language, 
     setText(QObject::tr("Смена пункта отправления\n"));
 }
 
-SetSideDestinationCmd::SetSideDestinationCmd(RouteForm *page, int language, const QString &text,
-                                             QUndoCommand *parent)
+SetSideDestinationCmd::SetSideDestinationCmd(RouteForm *page, int language, const QString &text, QUndoCommand *parent)
     : SwapCommand(page, &RouteData::sideDestination, &RouteForm::setSideDestination, language, text, parent)
 {
     setText(QObject::tr("Смена пункта назначения\n"));

@@ -125,8 +125,8 @@ int SetStationSequencyCommand::foldNextEntries(const RouteData &route)
                 new AddStationTextFileCmd(m_page, entry - 1, stop->textFiles.size() + file, next->textFiles.at(file),
                                           this);
             for (int file = 0; file < next->soundFiles.size(); ++file)
-                new AddStationSoundFileCmd(m_page, entry - 1, stop->soundFiles.size() + file,
-                                           next->soundFiles.at(file), this);
+                new AddStationSoundFileCmd(m_page, entry - 1, stop->soundFiles.size() + file, next->soundFiles.at(file),
+                                           this);
         }
         new RemoveStationCommand(m_page, entry, this);
         if (entry < back)

@@ -12,8 +12,7 @@
 // value through a page operation, so that undo() is simply the same exchange again. Index
 // addresses the value: nothing for a route-wide setting, a language, a stop, or a stop and a
 // language.
-template <typename Value, typename... Index>
-class SwapCommand : public QUndoCommand
+template <typename Value, typename... Index> class SwapCommand : public QUndoCommand
 {
 public:
     using Getter = std::function<Value(const RouteData &, Index...)>;

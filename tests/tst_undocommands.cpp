@@ -89,6 +89,8 @@ constexpr int noBoard = -1;
 
 const QString text = QStringLiteral("Новый текст");
 
+// One row per command: read as a table, so kept out of the formatter's line breaking.
+// clang-format off
 const std::vector<SwapCase> &swapCases()
 {
     static const std::vector<SwapCase> cases = {
@@ -196,6 +198,7 @@ const std::vector<SwapCase> &swapCases()
     };
     return cases;
 }
+// clang-format on
 
 QVariant shownValue(QWidget *widget)
 {
@@ -329,14 +332,19 @@ void TestUndoCommands::fileCommands_data()
     const int texts = RouteForm::TextFiles;
     const int ads = RouteForm::AdTextFiles;
     // The rows selected after undo and redo: the entry at the place of the change, if any.
-    QTest::newRow("add sound") << sound << 3 << "add" << QStringList{"st_lenina.wav", "x.wav", "next_teatr.wav"} << 1 << 1 << "soundTab";
+    QTest::newRow("add sound") << sound << 3 << "add" << QStringList{"st_lenina.wav", "x.wav", "next_teatr.wav"} << 1
+                               << 1 << "soundTab";
     QTest::newRow("remove sound") << sound << 3 << "remove" << QStringList{"next_teatr.wav"} << 0 << 0 << "soundTab";
-    QTest::newRow("move sound") << sound << 3 << "move" << QStringList{"next_teatr.wav", "st_lenina.wav"} << 0 << 1 << "soundTab";
+    QTest::newRow("move sound") << sound << 3 << "move" << QStringList{"next_teatr.wav", "st_lenina.wav"} << 0 << 1
+                                << "soundTab";
     QTest::newRow("add text") << texts << 0 << "add" << QStringList{"01.txt", "x.txt"} << -1 << 1 << "textTab";
     QTest::newRow("remove text") << texts << 0 << "remove" << QStringList() << 0 << -1 << "textTab";
-    QTest::newRow("add advertising") << ads << -1 << "add" << QStringList{"r1.txt", "x.txt", "r2.txt", "r3.txt"} << 1 << 1 << "adTab";
-    QTest::newRow("remove advertising") << ads << -1 << "remove" << QStringList{"r2.txt", "r3.txt"} << 0 << 0 << "adTab";
-    QTest::newRow("move advertising") << ads << -1 << "move" << QStringList{"r2.txt", "r1.txt", "r3.txt"} << 0 << 1 << "adTab";
+    QTest::newRow("add advertising") << ads << -1 << "add" << QStringList{"r1.txt", "x.txt", "r2.txt", "r3.txt"} << 1
+                                     << 1 << "adTab";
+    QTest::newRow("remove advertising") << ads << -1 << "remove" << QStringList{"r2.txt", "r3.txt"} << 0 << 0
+                                        << "adTab";
+    QTest::newRow("move advertising") << ads << -1 << "move" << QStringList{"r2.txt", "r1.txt", "r3.txt"} << 0 << 1
+                                      << "adTab";
 }
 
 void TestUndoCommands::fileCommands()
@@ -441,8 +449,8 @@ void TestUndoCommands::merges()
     QVERIFY(page.openRoute(copyExample(dir)));
     auto values = [&page] {
         const RouteData &r = page.route();
-        return QList<int>{r.frontNameTimeout(), r.backNameTimeout(), r.sideNameTimeout(), r.nextStationDelay(),
-                          r.stationAt(0)->radius, r.stationAt(1)->radius};
+        return QList<int>{r.frontNameTimeout(), r.backNameTimeout(),    r.sideNameTimeout(),
+                          r.nextStationDelay(), r.stationAt(0)->radius, r.stationAt(1)->radius};
     };
     const QList<int> before = values();
     int value = 10;
@@ -494,14 +502,18 @@ void TestUndoCommands::stationSequency_data()
     const QString y = QStringLiteral("Следующая В");
     const QString sep = QStringLiteral("\\\\");
     // Expected: the back index, then per entry "name|next-stop text|sound files|text files".
-    QTest::newRow("separate on") << QStringList{a + sep + x + QStringLiteral("\r\n  a.wav"), b + sep + y, c} << -1 << true
+    QTest::newRow("separate on") << QStringList{a + sep + x + QStringLiteral("\r\n  a.wav"), b + sep + y, c} << -1
+                                 << true
                                  << QStringList{"5", a + "||a.wav|", x + "|||", b + "|||", y + "|||", c + "|||"};
-    QTest::newRow("separate off") << QStringList{a + QStringLiteral("\r\n  a.wav"), x + QStringLiteral("\r\n  x.wav, x.txt"), b, y, c}
-                                  << -1 << false << QStringList{"3", a + "|" + x + "|a.wav,x.wav|x.txt", b + "|" + y + "||", c + "|||"};
-    QTest::newRow("on, return direction") << QStringList{a + sep + x, b, c + sep + y, d} << 2 << true
-                                          << QStringList{"3", a + "|||", x + "|||", b + "|||", c + "|||", y + "|||", d + "|||"};
-    QTest::newRow("off, return direction") << QStringList{a, x, b, c, y, d} << 3 << false
-                                           << QStringList{"2", a + "|" + x + "||", b + "|||", c + "|" + y + "||", d + "|||"};
+    QTest::newRow("separate off") << QStringList{
+        a + QStringLiteral("\r\n  a.wav"), x + QStringLiteral("\r\n  x.wav, x.txt"), b, y,
+        c} << -1 << false << QStringList{"3", a + "|" + x + "|a.wav,x.wav|x.txt", b + "|" + y + "||", c + "|||"};
+    QTest::newRow("on, return direction")
+        << QStringList{a + sep + x, b, c + sep + y, d} << 2 << true
+        << QStringList{"3", a + "|||", x + "|||", b + "|||", c + "|||", y + "|||", d + "|||"};
+    QTest::newRow("off, return direction")
+        << QStringList{a, x, b, c, y, d} << 3 << false
+        << QStringList{"2", a + "|" + x + "||", b + "|||", c + "|" + y + "||", d + "|||"};
 }
 
 void TestUndoCommands::stationSequency()

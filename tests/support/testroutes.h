@@ -22,7 +22,8 @@ inline QString copyExample(const QTemporaryDir &dir)
 inline QString writeRoute(const QTemporaryDir &dir, const QStringList &stops, int back = -1)
 {
     const QString folder = dir.filePath(QStringLiteral("route"));
-    QByteArray list = "\xEF\xBB\xBF" "12\\\\A\\\\B\\\\F11;R4;#080400;\r\n";
+    QByteArray list = "\xEF\xBB\xBF"
+                      "12\\\\A\\\\B\\\\F11;R4;#080400;\r\n";
     for (int index = 0; index < stops.size(); ++index)
         list += QByteArray::number(index + 1) + (index == back ? " STOP " : " ") + stops.at(index).toUtf8() + "\r\n";
     list += QByteArray::number(stops.size() + 1) + " END\r\n";
