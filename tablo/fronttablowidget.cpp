@@ -128,6 +128,18 @@ QStringList FrontTabloWidget::stops(int language) const
 
 void FrontTabloWidget::refresh()
 {
+    // New content or a new mode may move at another pace: a static board of two languages
+    // turns a page every change time, a running line moves every frame, and a board with
+    // nothing to move stops.
+    if (m_timer.isActive()) {
+        const int period = animationPeriod();
+        if (period == 0) {
+            m_timer.stop();
+        } else if (period != m_framePeriodMs) {
+            m_framePeriodMs = period;
+            m_timer.start(period, Qt::PreciseTimer, this);
+        }
+    }
     frame(true);
     update();
 }

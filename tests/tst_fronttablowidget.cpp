@@ -42,6 +42,7 @@ private slots:
     void languagePages_data();
     void languagePages();
     void staticPagesFlipOnEveryTick();
+    void periodFollowsChanges();
     void startAnimation_data();
     void startAnimation();
     void runningLine_data();
@@ -579,6 +580,28 @@ void TestFrontTabloWidget::staticPagesFlipOnEveryTick()
     Expected board(preview.boardSize(), 128);
     board.text(QStringLiteral("Парк"), 0, 0, Font16, red);
     QCOMPARE(difference(preview, board, wholeBoard(preview)), QString());
+}
+
+// A running preview whose content or mode changes moves at the pace of its new layout.
+void TestFrontTabloWidget::periodFollowsChanges()
+{
+    FrontTabloWidget preview;
+    setUpPlain(preview, FrontTablo16x128, S);
+    preview.setDestination(0, QStringLiteral("Парк Победы и Центральный рынок"));
+    preview.setDestination(1, QStringLiteral("Park"));
+    preview.startAnimation();
+    QCOMPARE(preview.framePeriod(), 4000);
+    preview.setMode(0);
+    preview.refresh();
+    QVERIFY(preview.isAnimating());
+    QCOMPARE(preview.framePeriod(), 16);
+    const QImage before = preview.grab().toImage();
+    preview.frame(false);
+    QVERIFY(preview.grab().toImage() != before);
+    preview.setMode(S);
+    preview.setDestination(1, QString());
+    preview.refresh();
+    QVERIFY(!preview.isAnimating());
 }
 
 void TestFrontTabloWidget::startAnimation_data()
