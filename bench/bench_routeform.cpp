@@ -2,11 +2,16 @@
 // waits a user feels when a route opens and at every Ctrl+Z.
 
 #include "frontboardcommands.h"
+#include "fronttablowidget.h"
 #include "largeroute.h"
 #include "routeform.h"
 #include "stationcommands.h"
 
 #include <QElapsedTimer>
+#include <QImage>
+#include <QLineEdit>
+#include <QPainter>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QUndoStack>
 #include <QtTest>
@@ -20,6 +25,7 @@ private slots:
     void open();
     void undoRedo_data();
     void undoRedo();
+    void keystroke();
 
 private:
     QTemporaryDir m_dir;
@@ -110,6 +116,37 @@ void BenchRouteForm::undoRedo()
     }
     qInfo("%s: undo %s; redo %s (%d runs)", QTest::currentDataTag(), undoing.text().constData(),
           redoing.text().constData(), undoing.runs);
+}
+
+// One key typed into the front destination of the widest board: the text goes to the preview,
+// which is redrawn and painted once.
+void BenchRouteForm::keystroke()
+{
+    RouteForm page;
+    QVERIFY(page.openRoute(m_folder));
+    page.setFrontTabloType(FrontTablo32x320Color);
+    page.findChild<QTabWidget *>(QStringLiteral("routeTabs"))->setCurrentIndex(RouteForm::FrontTab);
+    page.resize(1600, 900);
+    page.show();
+    QCoreApplication::processEvents();
+    auto *edit = page.findChild<QLineEdit *>(QStringLiteral("frontDestinationEdit"));
+    auto *preview = page.findChild<FrontTabloWidget *>(QStringLiteral("frontTabloWdt"));
+    QImage image(preview->size(), QImage::Format_RGB32);
+    Timing first;
+    Timing typing;
+    QElapsedTimer timer;
+    for (int run = 0; run < 201; ++run) {
+        timer.start();
+        QTest::keyClick(edit, run % 20 == 19 ? Qt::Key_Backspace : Qt::Key_A);
+        QPainter painter(&image);
+        preview->render(&painter);
+        (run == 0 ? first : typing).add(timer.nsecsElapsed());
+    }
+    QCOMPARE(preview->destination(0), edit->text());
+    // The first key also fills the caches of the fonts and the painter.
+    qInfo("keystroke: first %s; then %s (%d runs, %d x %d dots painted at %d x %d pixels)", first.text().constData(),
+          typing.text().constData(), typing.runs, preview->boardSize().width(), preview->boardSize().height(),
+          image.width(), image.height());
 }
 
 QTEST_MAIN(BenchRouteForm)

@@ -348,10 +348,12 @@ void RouteForm::showLastChange()
     ui->adTextFileList->setCurrentRow(m_lastChange.fileRows[AdTextFiles]);
 }
 
-void RouteForm::pushCommand(QUndoCommand *command)
+void RouteForm::pushCommand(QUndoCommand *command, std::optional<OutsideBoard> shown)
 {
     m_stale = {};
     m_undoStack->push(command);
+    if (shown)
+        m_stale[int(*shown)] = false;
     repaintStalePreviews();
 }
 
@@ -406,6 +408,24 @@ void RouteForm::setCanRedo(bool canRedo)
         return;
     m_canRedo = canRedo;
     emit canRedoChanged(canRedo);
+}
+
+// A finished edit: the trimmed text, and whether it differs from stored. An unchanged text is
+// put back trimmed, and Undo and Redo go back to what the stack offers, which typing changed.
+bool RouteForm::finishEdit(QLineEdit *edit, const QString &stored, QString &text)
+{
+    text = edit->text().trimmed();
+    if (text != stored)
+        return true;
+    edit->setText(text);
+    restoreUndoFlags();
+    return false;
+}
+
+void RouteForm::restoreUndoFlags()
+{
+    setCanUndo(m_undoStack->canUndo());
+    setCanRedo(m_undoStack->canRedo());
 }
 
 // An edit being typed is a change the user can save or take back, though nothing is pushed

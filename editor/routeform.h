@@ -11,6 +11,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class FrontTabloWidget;
 class QButtonGroup;
@@ -18,6 +19,7 @@ class QFileSystemWatcher;
 class QLineEdit;
 class QListWidget;
 class QMediaPlayer;
+class QSpinBox;
 class QStandardItemModel;
 class QUndoCommand;
 class QUndoStack;
@@ -203,8 +205,85 @@ private slots:
     void showSideTabloMenu();
     void showBackTabloMenu();
 
+    // routeform_general.cpp
+    void on_stationWordEdit_editingFinished();
+    void on_nextWordEdit_editingFinished();
+    void on_nextDelaySpn_editingFinished();
+    void on_salonTabloOrderEdit_editingFinished();
+    void on_autoSalonTabloOrderBtn_clicked();
+    void on_salonMBtn_clicked();
+    void on_salonOBtn_clicked();
+    void on_salonABtn_clicked();
+    void on_salonRBtn_clicked();
+    void on_salonSBtn_clicked();
+    void on_salonNBtn_clicked();
+    void on_salonBBtn_clicked();
+    void on_salonTBtn_clicked();
+    void on_salonRepeatBtn_clicked();
+    void on_routeTextEdit_editingFinished();
+    void on_autoRouteTextBtn_clicked();
+    void on_outsideTempEdit_editingFinished();
+    void on_autoOutsideTempBtn_clicked();
+    void on_salonTempEdit_editingFinished();
+    void on_autoSalonTempBtn_clicked();
+    void on_salonTimeEdit_editingFinished();
+    void on_autoSalonTimeBtn_clicked();
+
+    // routeform_boards.cpp
+    void on_frontNumberEdit_editingFinished();
+    void on_frontStartingPointEdit_editingFinished();
+    void on_frontDestinationEdit_editingFinished();
+    void on_frontNumberEdit_textEdited(const QString &text);
+    void on_frontStartingPointEdit_textEdited(const QString &text);
+    void on_frontDestinationEdit_textEdited(const QString &text);
+    void on_frontStartingPointEdit_cursorPositionChanged(int oldPosition, int position);
+    void on_frontDestinationEdit_cursorPositionChanged(int oldPosition, int position);
+    void on_frontStaticBtn_clicked(bool checked);
+    void on_frontOnlyDestBtn_clicked(bool checked);
+    void on_frontCenterBtn_clicked(bool checked);
+    void on_frontMoscowBtn_clicked(bool checked);
+    void on_frontFont0Btn_clicked(bool checked);
+    void on_frontFont1Btn_clicked(bool checked);
+    void on_frontNameTimeSpn_editingFinished();
+    void on_leftSofitList_currentIndexChanged(int index);
+    void on_rightSofitList_currentIndexChanged(int index);
+    void on_sideNumberEdit_editingFinished();
+    void on_sideStartingPointEdit_editingFinished();
+    void on_sideDestinationEdit_editingFinished();
+    void on_sideNumberEdit_textEdited(const QString &text);
+    void on_sideStartingPointEdit_textEdited(const QString &text);
+    void on_sideDestinationEdit_textEdited(const QString &text);
+    void on_sideStartingPointEdit_cursorPositionChanged(int oldPosition, int position);
+    void on_sideDestinationEdit_cursorPositionChanged(int oldPosition, int position);
+    void on_sideStaticBtn_clicked(bool checked);
+    void on_sideOnlyDestBtn_clicked(bool checked);
+    void on_sideCenterBtn_clicked(bool checked);
+    void on_sideStationVScrollBtn_clicked(bool checked);
+    void on_sideFont0Btn_clicked(bool checked);
+    void on_sideFont1Btn_clicked(bool checked);
+    void on_sideNameTimeSpn_editingFinished();
+    void on_sideStationCountSpn_editingFinished();
+    void on_sideSepEdit_editingFinished();
+    void on_sideSepEdit_textEdited(const QString &text);
+    void on_autoSideSepBtn_clicked();
+    void on_backNumberEdit_editingFinished();
+    void on_backStartingPointEdit_editingFinished();
+    void on_backDestinationEdit_editingFinished();
+    void on_backNumberEdit_textEdited(const QString &text);
+    void on_backStartingPointEdit_textEdited(const QString &text);
+    void on_backDestinationEdit_textEdited(const QString &text);
+    void on_backStartingPointEdit_cursorPositionChanged(int oldPosition, int position);
+    void on_backDestinationEdit_cursorPositionChanged(int oldPosition, int position);
+    void on_backStaticBtn_clicked(bool checked);
+    void on_backOnlyDestBtn_clicked(bool checked);
+    void on_backCenterBtn_clicked(bool checked);
+    void on_backFont0Btn_clicked(bool checked);
+    void on_backFont1Btn_clicked(bool checked);
+    void on_backNameTimeSpn_editingFinished();
+
 protected:
     void timerEvent(QTimerEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // Where the most recent command changed something, so that undo and redo can bring that
@@ -233,8 +312,11 @@ private:
     int language(LanguageGroup group) const;
     void selectLanguage(LanguageGroup group, int language);
     void showLastChange();
-    // Pushes command and repaints the previews it made stale.
-    void pushCommand(QUndoCommand *command);
+    // Pushes command and repaints the previews it made stale, except the one that already
+    // shows the change.
+    void pushCommand(QUndoCommand *command, std::optional<OutsideBoard> shown = std::nullopt);
+    bool finishEdit(QLineEdit *edit, const QString &stored, QString &text);
+    void restoreUndoFlags();
     // Pushes command when it has children, else discards it.
     void pushMacro(QUndoCommand *command);
     void markRouteChange(RouteTab tab);
@@ -244,8 +326,27 @@ private:
     void markStale(OutsideBoard board) { m_stale[int(board)] = true; }
     void repaintStalePreviews();
 
-    // routeform_boards.cpp
+    // routeform_general.cpp
     void fillBoardTabs();
+    void rewriteNextText(int entry, int language, const QString &nextText, const QString &word, QUndoCommand *parent);
+    void insertOrderText(const QString &text);
+
+    // routeform_boards.cpp
+    enum class BoardText { Number, StartingPoint, Destination };
+    QLineEdit *boardEdit(OutsideBoard board, BoardText field) const;
+    static LanguageGroup boardLanguage(OutsideBoard board);
+    QString boardText(OutsideBoard board, BoardText field, int language) const;
+    void addBoardTextCommand(OutsideBoard board, BoardText field, int language, const QString &text,
+                             QUndoCommand *parent);
+    void finishBoardText(OutsideBoard board, BoardText field);
+    void previewTypedText(OutsideBoard board, BoardText field, const QString &text);
+    void followCursor(OutsideBoard board, QLineEdit *edit, int position);
+    static bool keepCursorInView(FrontTabloWidget *tablo, int position);
+    void boardTextFocus(OutsideBoard board, QLineEdit *edit, bool startingPoint, bool focusIn);
+    void setBoardModeBit(OutsideBoard board, int bit, bool checked);
+    void setBoardFontBit(OutsideBoard board, int bit, bool checked);
+    void finishNameTime(OutsideBoard board, QSpinBox *spin);
+    void pickSofitColor(bool left, int index);
     void fillGeneralTab();
     void fillFrontTab();
     void fillSideTab();

@@ -7,14 +7,18 @@
 #include "backboardcommands.h"
 #include "boardcolorcommands.h"
 #include "boardfeed.h"
+#include "boardheader.h"
 #include "frontboardcommands.h"
 #include "fronttablowidget.h"
+#include "routedefaults.h"
 #include "salontablocommands.h"
 #include "sideboardcommands.h"
 #include "sofitcolormodel.h"
 #include "stationcommands.h"
+#include "widgetfill.h"
 
 #include <QCursor>
+#include <QEvent>
 #include <QMenu>
 #include <QStandardItemModel>
 
@@ -23,39 +27,10 @@
 
 namespace {
 
-void setSpinValue(QSpinBox *spin, int value)
-{
-    const QSignalBlocker blocker(spin);
-    spin->setValue(value);
-}
-
-// Checks each button whose bit is set in bits.
-void setBitButtons(int bits, std::initializer_list<std::pair<QAbstractButton *, int>> buttons)
-{
-    for (const auto &[button, bit] : buttons)
-        button->setChecked((bits & bit) != 0);
-}
-
-// Re-polishing a style sheet is costly, so an unchanged colour leaves the button alone.
-void setButtonColor(QPushButton *button, int color)
-{
-    const QString style = QStringLiteral("border-image: none; background-color: #%1;")
-                              .arg(uint(color) & 0xFFFFFF, 6, 16, QLatin1Char('0'));
-    if (button->styleSheet() != style)
-        button->setStyleSheet(style);
-}
-
 void selectSofitColor(QComboBox *list, int code)
 {
     const QSignalBlocker blocker(list);
     list->setCurrentIndex(list->findData(code, SofitColorRole));
-}
-
-// The order is a byte string; the unit stops reading it at the first zero byte.
-QString orderText(const QByteArray &order)
-{
-    const int end = order.indexOf('\0');
-    return QString::fromLatin1(end < 0 ? order : order.left(end));
 }
 
 // The type menus offer the boards each position of a vehicle can carry.
@@ -97,23 +72,6 @@ const std::initializer_list<TypeEntry> backTypes = {
 };
 
 } // namespace
-
-void RouteForm::fillBoardTabs()
-{
-    fillGeneralTab();
-    fillFrontTab();
-    fillSideTab();
-    fillBackTab();
-    fillSalonTab();
-}
-
-void RouteForm::fillGeneralTab()
-{
-    const int lang = language(GeneralLanguage);
-    ui->stationWordEdit->setText(m_route.stationWord(lang));
-    ui->nextWordEdit->setText(m_route.nextWord(lang));
-    setSpinValue(ui->nextDelaySpn, m_route.nextStationDelay());
-}
 
 void RouteForm::fillFrontTab()
 {
@@ -166,22 +124,11 @@ void RouteForm::fillBackTab()
     setButtonColor(ui->backColorBtn, m_route.backNumberColor());
 }
 
-void RouteForm::fillSalonTab()
-{
-    ui->salonTabloOrderEdit->setText(orderText(m_route.salonTabloOrder()));
-    ui->routeTextEdit->setText(m_route.routeText(language(RouteTextLanguage)));
-    ui->salonTempEdit->setText(m_route.salonTempText(language(SalonTempLanguage)));
-    ui->outsideTempEdit->setText(m_route.outsideTempText(language(OutsideTempLanguage)));
-    ui->salonTimeEdit->setText(m_route.salonTimeText());
-    setButtonColor(ui->salonColorBtn, m_route.salonColor());
-}
-
 // A board setting changed: its tab shows it, the marker points there (and at the language of
 // a text), and the preview is repainted once the command is done.
 void RouteForm::boardChanged(OutsideBoard board, int language)
 {
     static constexpr RouteTab tabs[] = {FrontTab, SideTab, BackTab};
-    static constexpr LanguageGroup groups[] = {FrontLanguage, SideLanguage, BackLanguage};
     switch (board) {
     case OutsideBoard::Front:
         fillFrontTab();
@@ -196,29 +143,8 @@ void RouteForm::boardChanged(OutsideBoard board, int language)
     if (language < 0)
         markRouteChange(tabs[int(board)]);
     else
-        markLanguageChange(tabs[int(board)], groups[int(board)], language);
+        markLanguageChange(tabs[int(board)], boardLanguage(board), language);
     markStale(board);
-}
-
-void RouteForm::setStationWord(int language, const QString &text)
-{
-    m_route.setStationWord(language, text);
-    fillGeneralTab();
-    markLanguageChange(GeneralTab, GeneralLanguage, language);
-}
-
-void RouteForm::setNextWord(int language, const QString &text)
-{
-    m_route.setNextWord(language, text);
-    fillGeneralTab();
-    markLanguageChange(GeneralTab, GeneralLanguage, language);
-}
-
-void RouteForm::setNextStationDelay(int seconds)
-{
-    m_route.setNextStationDelay(seconds);
-    fillGeneralTab();
-    markRouteChange(GeneralTab);
 }
 
 void RouteForm::setFrontNumber(const QString &text)
@@ -410,48 +336,6 @@ void RouteForm::setBackDestColor(int color)
     boardChanged(OutsideBoard::Back);
 }
 
-void RouteForm::setSalonTabloOrder(const QByteArray &order)
-{
-    m_route.setSalonTabloOrder(order);
-    fillSalonTab();
-    markSalonChange(SalonOrderTab);
-}
-
-void RouteForm::setRouteText(int language, const QString &text)
-{
-    m_route.setRouteText(language, text);
-    fillSalonTab();
-    markSalonChange(RouteTextTab, RouteTextLanguage, language);
-}
-
-void RouteForm::setSalonTempText(int language, const QString &text)
-{
-    m_route.setSalonTempText(language, text);
-    fillSalonTab();
-    markSalonChange(SalonTempTab, SalonTempLanguage, language);
-}
-
-void RouteForm::setOutsideTempText(int language, const QString &text)
-{
-    m_route.setOutsideTempText(language, text);
-    fillSalonTab();
-    markSalonChange(OutsideTempTab, OutsideTempLanguage, language);
-}
-
-void RouteForm::setSalonTimeText(const QString &text)
-{
-    m_route.setSalonTimeText(text);
-    fillSalonTab();
-    markSalonChange(SalonTimeTab);
-}
-
-void RouteForm::setSalonColor(int color)
-{
-    m_route.setSalonColor(color);
-    fillSalonTab();
-    markSalonChange(SalonOrderTab);
-}
-
 // Adds to parent the commands that empty the board and running-line texts of language.
 void RouteForm::emptyBoardTexts(int language, QUndoCommand *parent)
 {
@@ -474,11 +358,6 @@ void RouteForm::emptyBoardTexts(int language, QUndoCommand *parent)
         new SetSalonTempTextCmd(this, language, QString(), parent);
     if (!route.outsideTempText(language).isEmpty())
         new SetOutsideTempTextCmd(this, language, QString(), parent);
-}
-
-void RouteForm::on_nextSeparateCheck_clicked(bool checked)
-{
-    pushCommand(new SetStationSequencyCommand(this, checked));
 }
 
 void RouteForm::on_frontColorBtn_clicked()
@@ -667,4 +546,474 @@ void RouteForm::showTabloMenu(OutsideBoard board)
     // Every pick is written, even of the checked type, so that editor.ini always exists after one.
     if (!m_route.folder().isEmpty())
         m_tabloTypes.write(m_route.folder());
+}
+
+// The line edits of a board's number, starting point and destination.
+QLineEdit *RouteForm::boardEdit(OutsideBoard board, BoardText field) const
+{
+    QLineEdit *const edits[3][3] = {
+        {ui->frontNumberEdit, ui->frontStartingPointEdit, ui->frontDestinationEdit},
+        {ui->sideNumberEdit, ui->sideStartingPointEdit, ui->sideDestinationEdit},
+        {ui->backNumberEdit, ui->backStartingPointEdit, ui->backDestinationEdit},
+    };
+    return edits[int(board)][int(field)];
+}
+
+RouteForm::LanguageGroup RouteForm::boardLanguage(OutsideBoard board)
+{
+    static constexpr LanguageGroup groups[] = {FrontLanguage, SideLanguage, BackLanguage};
+    return groups[int(board)];
+}
+
+QString RouteForm::boardText(OutsideBoard board, BoardText field, int language) const
+{
+    const BoardHeader header = m_route.boardHeader(board);
+    switch (field) {
+    case BoardText::Number:
+        return header.number;
+    case BoardText::StartingPoint:
+        return header.startingPoint[language];
+    case BoardText::Destination:
+        break;
+    }
+    return header.destination[language];
+}
+
+// Adds to parent the command that sets field of board.
+void RouteForm::addBoardTextCommand(OutsideBoard board, BoardText field, int language, const QString &text,
+                                    QUndoCommand *parent)
+{
+    switch (field) {
+    case BoardText::Number:
+        if (board == OutsideBoard::Front)
+            new SetFrontNumberCommand(this, text, parent);
+        else if (board == OutsideBoard::Side)
+            new SetSideNumberCommand(this, text, parent);
+        else
+            new SetBackNumberCommand(this, text, parent);
+        break;
+    case BoardText::StartingPoint:
+        if (board == OutsideBoard::Front)
+            new SetFrontStartingPointCmd(this, language, text, parent);
+        else if (board == OutsideBoard::Side)
+            new SetSideStartingPointCmd(this, language, text, parent);
+        else
+            new SetBackStartingPointCmd(this, language, text, parent);
+        break;
+    case BoardText::Destination:
+        if (board == OutsideBoard::Front)
+            new SetFrontDestinationCmd(this, language, text, parent);
+        else if (board == OutsideBoard::Side)
+            new SetSideDestinationCmd(this, language, text, parent);
+        else
+            new SetBackDestinationCmd(this, language, text, parent);
+        break;
+    }
+}
+
+// The front board leads: the side and back boards take a new front text while they still
+// show the old one. The preview of the edited board already shows the text.
+void RouteForm::finishBoardText(OutsideBoard board, BoardText field)
+{
+    const int lang = language(boardLanguage(board));
+    const QString stored = boardText(board, field, lang);
+    QString text;
+    if (!finishEdit(boardEdit(board, field), stored, text))
+        return;
+    auto *command = new QUndoCommand;
+    addBoardTextCommand(board, field, lang, text, command);
+    if (board == OutsideBoard::Front) {
+        for (const OutsideBoard follower : {OutsideBoard::Side, OutsideBoard::Back}) {
+            if (boardText(follower, field, lang) == stored)
+                addBoardTextCommand(follower, field, lang, text, command);
+        }
+    }
+    pushCommand(command, board);
+}
+
+// While a text is typed the preview shows it; the route takes it when the edit is finished.
+void RouteForm::previewTypedText(OutsideBoard board, BoardText field, const QString &text)
+{
+    FrontTabloWidget *tablo = preview(board);
+    tablo->stopAnimation();
+    const int lang = language(boardLanguage(board));
+    if (field == BoardText::Number)
+        tablo->setNumber(text.trimmed());
+    else if (field == BoardText::StartingPoint)
+        tablo->setStartingPoint(lang, text.trimmed());
+    else
+        tablo->setDestination(lang, text.trimmed());
+    tablo->refresh();
+}
+
+// A single moving line hides characters at its left so that the edit cursor stays in view.
+void RouteForm::followCursor(OutsideBoard board, QLineEdit *edit, int position)
+{
+    FrontTabloWidget *tablo = preview(board);
+    if (!edit->hasFocus() || (tablo->mode() & RouteData::StaticMode) != 0)
+        return;
+    if (keepCursorInView(tablo, position))
+        tablo->refresh();
+}
+
+bool RouteForm::keepCursorInView(FrontTabloWidget *board, int position)
+{
+    const int offset = board->textOffset();
+    if (position >= offset && position - offset <= 11)
+        return false;
+    board->setTextOffset(qMax(position - 2, 0));
+    return true;
+}
+
+// The edited text comes first on the board, and is the one a board of only the destination shows.
+void RouteForm::boardTextFocus(OutsideBoard board, QLineEdit *edit, bool startingPoint, bool focusIn)
+{
+    FrontTabloWidget *tablo = preview(board);
+    const bool still = (tablo->mode() & RouteData::StaticMode) != 0;
+    if (focusIn) {
+        const bool onlyDestination = (tablo->mode() & RouteData::OnlyDestinationMode) != 0;
+        const bool noList = tablo->stops(0).isEmpty() && tablo->stops(1).isEmpty() && tablo->separator().isEmpty();
+        tablo->setStartFirst(startingPoint != (onlyDestination || (still && noList)));
+        if (still)
+            tablo->setTextOffset(0);
+        else
+            keepCursorInView(tablo, edit->cursorPosition());
+        tablo->refresh();
+    } else if (!still && tablo->textOffset() != 0) {
+        tablo->setTextOffset(0);
+        tablo->refresh();
+    }
+}
+
+// Watches the focus of the starting-point, destination and separator edits; lets every event through.
+bool RouteForm::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool focusIn = event->type() == QEvent::FocusIn;
+    if (!focusIn && event->type() != QEvent::FocusOut)
+        return QWidget::eventFilter(watched, event);
+    if (watched == ui->sideSepEdit) {
+        ui->sideTabloWdt->setSeparatorFocus(focusIn);
+        ui->sideTabloWdt->refresh();
+    }
+    for (const OutsideBoard board : {OutsideBoard::Front, OutsideBoard::Side, OutsideBoard::Back}) {
+        for (const BoardText field : {BoardText::StartingPoint, BoardText::Destination}) {
+            if (watched == boardEdit(board, field))
+                boardTextFocus(board, boardEdit(board, field), field == BoardText::StartingPoint, focusIn);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// Mode and font buttons push even an unchanged value: each click is a step of its own.
+void RouteForm::setBoardModeBit(OutsideBoard board, int bit, bool checked)
+{
+    int mode = m_route.boardHeader(board).mode;
+    mode = checked ? mode | bit : mode & ~bit;
+    // The front board shows its destination either alone or enlarged, not both.
+    if (board == OutsideBoard::Front && checked && bit == RouteData::OnlyDestinationMode)
+        mode &= ~RouteData::EnlargedDestinationMode;
+    if (board == OutsideBoard::Front && checked && bit == RouteData::EnlargedDestinationMode)
+        mode &= ~RouteData::OnlyDestinationMode;
+    if (board == OutsideBoard::Front)
+        pushCommand(new SetFrontTabloModeCommand(this, mode));
+    else if (board == OutsideBoard::Side)
+        pushCommand(new SetSideTabloModeCommand(this, mode));
+    else
+        pushCommand(new SetBackTabloModeCommand(this, mode));
+}
+
+void RouteForm::setBoardFontBit(OutsideBoard board, int bit, bool checked)
+{
+    int font = m_route.boardHeader(board).font;
+    font = checked ? font | bit : font & ~bit;
+    if (board == OutsideBoard::Front)
+        pushCommand(new SetFrontTabloFontCommand(this, font));
+    else if (board == OutsideBoard::Side)
+        pushCommand(new SetSideTabloFontCommand(this, font));
+    else
+        pushCommand(new SetBackTabloFontCommand(this, font));
+}
+
+void RouteForm::finishNameTime(OutsideBoard board, QSpinBox *spin)
+{
+    const int seconds = spin->value();
+    if (seconds == m_route.boardHeader(board).nameTimeout)
+        return;
+    if (board == OutsideBoard::Front)
+        pushCommand(new SetFrontNameTimeoutCmd(this, seconds));
+    else if (board == OutsideBoard::Side)
+        pushCommand(new SetSideNameTimeoutCmd(this, seconds));
+    else
+        pushCommand(new SetBackNameTimeoutCmd(this, seconds));
+}
+
+void RouteForm::pickSofitColor(bool left, int index)
+{
+    if (index < 0)
+        return;
+    const int code = m_sofitColorModel->item(index)->data(SofitColorRole).toInt();
+    if (code != (left ? m_route.leftSofitColor() : m_route.rightSofitColor())) {
+        pushCommand(left ? static_cast<QUndoCommand *>(new SetLeftSofitColorCmd(this, code))
+                         : new SetRightSofitColorCmd(this, code));
+        return;
+    }
+    updateFrontTablo();
+    updateBackTablo();
+}
+
+void RouteForm::on_frontNumberEdit_editingFinished()
+{
+    finishBoardText(OutsideBoard::Front, BoardText::Number);
+}
+
+void RouteForm::on_frontStartingPointEdit_editingFinished()
+{
+    finishBoardText(OutsideBoard::Front, BoardText::StartingPoint);
+}
+
+void RouteForm::on_frontDestinationEdit_editingFinished()
+{
+    finishBoardText(OutsideBoard::Front, BoardText::Destination);
+}
+
+void RouteForm::on_frontNumberEdit_textEdited(const QString &text)
+{
+    previewTypedText(OutsideBoard::Front, BoardText::Number, text);
+}
+
+void RouteForm::on_frontStartingPointEdit_textEdited(const QString &text)
+{
+    previewTypedText(OutsideBoard::Front, BoardText::StartingPoint, text);
+}
+
+void RouteForm::on_frontDestinationEdit_textEdited(const QString &text)
+{
+    previewTypedText(OutsideBoard::Front, BoardText::Destination, text);
+}
+
+void RouteForm::on_frontStartingPointEdit_cursorPositionChanged(int, int position)
+{
+    followCursor(OutsideBoard::Front, ui->frontStartingPointEdit, position);
+}
+
+void RouteForm::on_frontDestinationEdit_cursorPositionChanged(int, int position)
+{
+    followCursor(OutsideBoard::Front, ui->frontDestinationEdit, position);
+}
+
+void RouteForm::on_frontStaticBtn_clicked(bool checked)
+{
+    setBoardModeBit(OutsideBoard::Front, RouteData::StaticMode, checked);
+}
+
+void RouteForm::on_frontOnlyDestBtn_clicked(bool checked)
+{
+    setBoardModeBit(OutsideBoard::Front, RouteData::OnlyDestinationMode, checked);
+}
+
+void RouteForm::on_frontCenterBtn_clicked(bool checked)
+{
+    setBoardModeBit(OutsideBoard::Front, RouteData::CenteredMode, checked);
+}
+
+void RouteForm::on_frontMoscowBtn_clicked(bool checked)
+{
+    setBoardModeBit(OutsideBoard::Front, RouteData::EnlargedDestinationMode, checked);
+}
+
+void RouteForm::on_frontFont0Btn_clicked(bool checked)
+{
+    setBoardFontBit(OutsideBoard::Front, 1, checked);
+}
+
+void RouteForm::on_frontFont1Btn_clicked(bool checked)
+{
+    setBoardFontBit(OutsideBoard::Front, 2, checked);
+}
+
+void RouteForm::on_frontNameTimeSpn_editingFinished()
+{
+    finishNameTime(OutsideBoard::Front, ui->frontNameTimeSpn);
+}
+
+void RouteForm::on_leftSofitList_currentIndexChanged(int index)
+{
+    pickSofitColor(true, index);
+}
+
+void RouteForm::on_rightSofitList_currentIndexChanged(int index)
+{
+    pickSofitColor(false, index);
+}
+
+void RouteForm::on_sideNumberEdit_editingFinished()
+{
+    finishBoardText(OutsideBoard::Side, BoardText::Number);
+}
+
+void RouteForm::on_sideStartingPointEdit_editingFinished()
+{
+    finishBoardText(OutsideBoard::Side, BoardText::StartingPoint);
+}
+
+void RouteForm::on_sideDestinationEdit_editingFinished()
+{
+    finishBoardText(OutsideBoard::Side, BoardText::Destination);
+}
+
+void RouteForm::on_sideNumberEdit_textEdited(const QString &text)
+{
+    previewTypedText(OutsideBoard::Side, BoardText::Number, text);
+}
+
+void RouteForm::on_sideStartingPointEdit_textEdited(const QString &text)
+{
+    previewTypedText(OutsideBoard::Side, BoardText::StartingPoint, text);
+}
+
+void RouteForm::on_sideDestinationEdit_textEdited(const QString &text)
+{
+    previewTypedText(OutsideBoard::Side, BoardText::Destination, text);
+}
+
+void RouteForm::on_sideStartingPointEdit_cursorPositionChanged(int, int position)
+{
+    followCursor(OutsideBoard::Side, ui->sideStartingPointEdit, position);
+}
+
+void RouteForm::on_sideDestinationEdit_cursorPositionChanged(int, int position)
+{
+    followCursor(OutsideBoard::Side, ui->sideDestinationEdit, position);
+}
+
+void RouteForm::on_sideStaticBtn_clicked(bool checked)
+{
+    setBoardModeBit(OutsideBoard::Side, RouteData::StaticMode, checked);
+}
+
+void RouteForm::on_sideOnlyDestBtn_clicked(bool checked)
+{
+    setBoardModeBit(OutsideBoard::Side, RouteData::OnlyDestinationMode, checked);
+}
+
+void RouteForm::on_sideCenterBtn_clicked(bool checked)
+{
+    setBoardModeBit(OutsideBoard::Side, RouteData::CenteredMode, checked);
+}
+
+void RouteForm::on_sideStationVScrollBtn_clicked(bool checked)
+{
+    setBoardModeBit(OutsideBoard::Side, RouteData::VerticalStationsMode, checked);
+}
+
+void RouteForm::on_sideFont0Btn_clicked(bool checked)
+{
+    setBoardFontBit(OutsideBoard::Side, 1, checked);
+}
+
+void RouteForm::on_sideFont1Btn_clicked(bool checked)
+{
+    setBoardFontBit(OutsideBoard::Side, 2, checked);
+}
+
+void RouteForm::on_sideNameTimeSpn_editingFinished()
+{
+    finishNameTime(OutsideBoard::Side, ui->sideNameTimeSpn);
+}
+
+void RouteForm::on_sideStationCountSpn_editingFinished()
+{
+    if (ui->sideStationCountSpn->value() != m_route.sideStationCount())
+        pushCommand(new SetSideStationCountCmd(this, ui->sideStationCountSpn->value()));
+}
+
+void RouteForm::on_sideSepEdit_editingFinished()
+{
+    QString text;
+    if (finishEdit(ui->sideSepEdit, m_route.sideSeparator(), text))
+        pushCommand(new SetSideSeparatorCmd(this, text));
+}
+
+void RouteForm::on_sideSepEdit_textEdited(const QString &text)
+{
+    ui->sideTabloWdt->stopAnimation();
+    ui->sideTabloWdt->setSeparator(text.trimmed());
+    ui->sideTabloWdt->refresh();
+}
+
+void RouteForm::on_autoSideSepBtn_clicked()
+{
+    ui->sideSepEdit->clearFocus();
+    if (m_route.sideSeparator() != defaultSideSeparator())
+        pushCommand(new SetSideSeparatorCmd(this, defaultSideSeparator()));
+}
+
+void RouteForm::on_backNumberEdit_editingFinished()
+{
+    finishBoardText(OutsideBoard::Back, BoardText::Number);
+}
+
+void RouteForm::on_backStartingPointEdit_editingFinished()
+{
+    finishBoardText(OutsideBoard::Back, BoardText::StartingPoint);
+}
+
+void RouteForm::on_backDestinationEdit_editingFinished()
+{
+    finishBoardText(OutsideBoard::Back, BoardText::Destination);
+}
+
+void RouteForm::on_backNumberEdit_textEdited(const QString &text)
+{
+    previewTypedText(OutsideBoard::Back, BoardText::Number, text);
+}
+
+void RouteForm::on_backStartingPointEdit_textEdited(const QString &text)
+{
+    previewTypedText(OutsideBoard::Back, BoardText::StartingPoint, text);
+}
+
+void RouteForm::on_backDestinationEdit_textEdited(const QString &text)
+{
+    previewTypedText(OutsideBoard::Back, BoardText::Destination, text);
+}
+
+void RouteForm::on_backStartingPointEdit_cursorPositionChanged(int, int position)
+{
+    followCursor(OutsideBoard::Back, ui->backStartingPointEdit, position);
+}
+
+void RouteForm::on_backDestinationEdit_cursorPositionChanged(int, int position)
+{
+    followCursor(OutsideBoard::Back, ui->backDestinationEdit, position);
+}
+
+void RouteForm::on_backStaticBtn_clicked(bool checked)
+{
+    setBoardModeBit(OutsideBoard::Back, RouteData::StaticMode, checked);
+}
+
+void RouteForm::on_backOnlyDestBtn_clicked(bool checked)
+{
+    setBoardModeBit(OutsideBoard::Back, RouteData::OnlyDestinationMode, checked);
+}
+
+void RouteForm::on_backCenterBtn_clicked(bool checked)
+{
+    setBoardModeBit(OutsideBoard::Back, RouteData::CenteredMode, checked);
+}
+
+void RouteForm::on_backFont0Btn_clicked(bool checked)
+{
+    setBoardFontBit(OutsideBoard::Back, 1, checked);
+}
+
+void RouteForm::on_backFont1Btn_clicked(bool checked)
+{
+    setBoardFontBit(OutsideBoard::Back, 2, checked);
+}
+
+void RouteForm::on_backNameTimeSpn_editingFinished()
+{
+    finishNameTime(OutsideBoard::Back, ui->backNameTimeSpn);
 }

@@ -9,13 +9,14 @@
 
 void RouteForm::onCurrentStationChanged(const QModelIndex &current)
 {
-    const int index = m_stationModel->stationIndexOf(current);
-    if (index < 0) {
-        m_currentStation = -1;
+    m_currentStation = m_stationModel->stationIndexOf(current);
+    // The side board lists the stops from the one shown on.
+    setSideTabloStations();
+    ui->sideTabloWdt->refresh();
+    if (m_currentStation < 0) {
         ui->rightStack->setCurrentWidget(ui->routePage);
         return;
     }
-    m_currentStation = index;
     fillStationPage();
     ui->rightStack->setCurrentWidget(ui->stationPage);
 }
