@@ -39,7 +39,6 @@ private:
     Timing m_save;
 };
 
-
 void BenchRouteFolder::initTestCase()
 {
     QVERIFY(m_dir.isValid());

@@ -7,11 +7,14 @@
 #include "routeform.h"
 #include "stationcommands.h"
 
+#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPushButton>
 #include <QTabWidget>
+#include <QTreeView>
 #include <QTemporaryDir>
 #include <QUndoStack>
 #include <QtTest>
@@ -26,6 +29,8 @@ private slots:
     void undoRedo_data();
     void undoRedo();
     void keystroke();
+    void layoutSwitch();
+    void addAndRemove();
 
 private:
     QTemporaryDir m_dir;
@@ -147,6 +152,67 @@ void BenchRouteForm::keystroke()
     qInfo("keystroke: first %s; then %s (%d runs, %d x %d dots painted at %d x %d pixels)", first.text().constData(),
           typing.text().constData(), typing.runs, preview->boardSize().width(), preview->boardSize().height(),
           image.width(), image.height());
+}
+
+// Next-stop announcements of a 1,000-stop route turned into entries of their own and back:
+// about a thousand entries inserted or removed in one undo step.
+void BenchRouteForm::layoutSwitch()
+{
+    const QString folder = m_dir.filePath(QStringLiteral("route1000"));
+    QVERIFY(writeLargeRoute(folder, 1000));
+    RouteForm page;
+    QVERIFY(page.openRoute(folder));
+    page.show();
+    QCoreApplication::processEvents();
+    Timing on;
+    Timing off;
+    QElapsedTimer timer;
+    timer.start();
+    page.findChild<QCheckBox *>(QStringLiteral("nextSeparateCheck"))->click();
+    QCoreApplication::processEvents();
+    on.add(timer.nsecsElapsed());
+    QCOMPARE(page.route().stationCount(), 1998);
+    for (int run = 0; run < 10; ++run) {
+        timer.start();
+        page.undo();
+        QCoreApplication::processEvents();
+        off.add(timer.nsecsElapsed());
+        timer.start();
+        page.redo();
+        QCoreApplication::processEvents();
+        on.add(timer.nsecsElapsed());
+    }
+    qInfo("separate next-stop entries on: %s; off again (undo): %s (%d runs)", on.text().constData(),
+          off.text().constData(), off.runs);
+}
+
+// "Новая остановка" and "Удалить" on a stop in the middle of the large route.
+void BenchRouteForm::addAndRemove()
+{
+    RouteForm page;
+    QVERIFY(page.openRoute(m_folder));
+    page.show();
+    auto *list = page.findChild<QTreeView *>(QStringLiteral("stationList"));
+    list->setCurrentIndex(list->model()->index(largeRouteStops / 2 - 300, 0));
+    QCoreApplication::processEvents();
+    auto *add = page.findChild<QPushButton *>(QStringLiteral("addStationBtn"));
+    auto *remove = page.findChild<QPushButton *>(QStringLiteral("removeStationBtn"));
+    Timing adding;
+    Timing removing;
+    QElapsedTimer timer;
+    for (int run = 0; run < 50; ++run) {
+        timer.start();
+        add->click();
+        QCoreApplication::processEvents();
+        adding.add(timer.nsecsElapsed());
+        timer.start();
+        remove->click();
+        QCoreApplication::processEvents();
+        removing.add(timer.nsecsElapsed());
+    }
+    QCOMPARE(page.route().stationCount(), largeRouteStops);
+    qInfo("add a stop: %s; remove it: %s (%d runs)", adding.text().constData(), removing.text().constData(),
+          adding.runs);
 }
 
 QTEST_MAIN(BenchRouteForm)

@@ -60,7 +60,8 @@ void BenchTabloFont::textWidth()
     Timing &timing = m_timings[QString::fromLatin1(font->name)];
     QElapsedTimer timer;
     int width = 0;
-    QBENCHMARK {
+    QBENCHMARK
+    {
         timer.start();
         width = ::textWidth(*font, m_text);
         timing.nanoseconds += timer.nsecsElapsed();

@@ -26,8 +26,9 @@ inline Station *largeRouteStation(int number)
     return station;
 }
 
-// Writes the route into folder, with its advertising folder; true when every file was written.
-inline bool writeLargeRoute(const QString &folder)
+// Writes the route of stops stops into folder, with its advertising folder; true when every
+// file was written.
+inline bool writeLargeRoute(const QString &folder, int stops = largeRouteStops)
 {
     RouteData route;
     if (!QDir().mkpath(folder) || !route.createNew(folder) || !QDir().mkpath(route.adFolder()))
@@ -37,9 +38,9 @@ inline bool writeLargeRoute(const QString &folder)
     route.setRouteText(1, QStringLiteral("Route %n."));
     while (route.stationCount() > 0)
         route.removeStation(0);
-    for (int number = 1; number <= largeRouteStops; ++number)
+    for (int number = 1; number <= stops; ++number)
         route.insertStation(route.stationCount(), largeRouteStation(number));
-    route.setBackStationIndex(largeRouteStops / 2);
+    route.setBackStationIndex(stops / 2);
     route.setAdTextFiles({QStringLiteral("r1.txt"), QStringLiteral("r2.txt")});
     return route.save();
 }

@@ -331,13 +331,7 @@ void RouteForm::redo()
 
 void RouteForm::showLastChange()
 {
-    const QModelIndex row = m_route.isValidStationIndex(m_lastChange.station)
-        ? m_stationModel->stationModelIndex(m_lastChange.station)
-        : m_stationModel->routeModelIndex();
-    if (ui->stationList->currentIndex() == row)
-        onCurrentStationChanged(row);
-    else
-        ui->stationList->setCurrentIndex(row);
+    showStation(m_lastChange.station);
     ui->routeTabs->setCurrentIndex(m_lastChange.routeTab);
     ui->stationTabs->setCurrentIndex(m_lastChange.stationTab);
     ui->salonOrderTabs->setCurrentIndex(m_lastChange.salonTab);

@@ -205,6 +205,17 @@ private slots:
     void showSideTabloMenu();
     void showBackTabloMenu();
 
+    // routeform_station.cpp
+    void on_stationNameEdit_editingFinished();
+    void on_autoStationNameBtn_clicked();
+    void on_nextNameEdit_editingFinished();
+    void on_autoNextNameBtn_clicked();
+    void on_sideNameEdit_editingFinished();
+    void on_autoSideNameBtn_clicked();
+    void on_addStationBtn_clicked();
+    void on_addNextStationBtn_clicked();
+    void on_removeStationBtn_clicked();
+
     // routeform_general.cpp
     void on_stationWordEdit_editingFinished();
     void on_nextWordEdit_editingFinished();
@@ -363,6 +374,8 @@ private:
     void fillStationPage();
     bool isNextEntry(int station) const;
     void showStationTexts(int station, int language);
+    void showStation(int index);
+    int newStationPosition() const;
     void setStationText(int station, int textNumber, const QString &text);
 
     // routeform_files.cpp
