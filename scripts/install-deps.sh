@@ -1,6 +1,8 @@
 #!/bin/sh
 # Installs the Debian packages that building, running and testing Marvolt need; clang and its
-# runtime (libFuzzer, the sanitizers) build the fuzzers of "make fuzz".
+# runtime (libFuzzer, the sanitizers) build the fuzzers of "make fuzz". The GStreamer plugins play
+# the announcement files (WAV, MP3 and APE, which takes libav); dbus-daemon gives the tests a
+# session bus of their own.
 # Idempotent: asks apt only when dpkg reports a package missing.
 set -eu
 
@@ -15,6 +17,8 @@ qtmultimedia5-dev
 libqt5multimedia5-plugins
 gstreamer1.0-plugins-base
 gstreamer1.0-plugins-good
+gstreamer1.0-libav
+dbus-daemon
 qtpositioning5-dev
 clang
 libclang-rt-14-dev
