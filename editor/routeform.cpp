@@ -60,7 +60,7 @@ RouteForm::RouteForm(QWidget *parent)
     connect(m_undoStack, &QUndoStack::cleanChanged, this, &RouteForm::onCleanStateChanged);
 
     m_player = new QMediaPlayer(this);
-    m_player->setNotifyInterval(500);
+    connectPlayer();
 
     ui->frontTabloWdt->setType(m_tabloTypes.front);
     ui->sideTabloWdt->setType(m_tabloTypes.side);
@@ -368,11 +368,6 @@ void RouteForm::repaintStalePreviews()
     if (m_stale[int(OutsideBoard::Back)])
         updateBackTablo();
     m_stale = {};
-}
-
-void RouteForm::stopPlaying()
-{
-    m_player->stop();
 }
 
 void RouteForm::onCleanStateChanged(bool cleanState)

@@ -6,6 +6,7 @@
 
 #include <QBasicTimer>
 #include <QGeoCoordinate>
+#include <QMediaPlayer>
 #include <QModelIndex>
 #include <QWidget>
 
@@ -16,9 +17,9 @@
 class FrontTabloWidget;
 class QButtonGroup;
 class QFileSystemWatcher;
+class QLabel;
 class QLineEdit;
 class QListWidget;
-class QMediaPlayer;
 class QSpinBox;
 class QStandardItemModel;
 class QUndoCommand;
@@ -149,6 +150,9 @@ public:
     void removeFile(FileList list, int station, int position);
     void moveFile(FileList list, int station, int from, int to);
     void setAdFolder(const QString &path);
+    // Opens the desktop's file manager on path: a folder, or the folder of a file with the file
+    // selected.
+    void showInExplorer(const QString &path);
 
 public slots:
     // Opens the route folder at path. A folder without a station list opens with the example
@@ -215,6 +219,49 @@ private slots:
     void on_addStationBtn_clicked();
     void on_addNextStationBtn_clicked();
     void on_removeStationBtn_clicked();
+
+    // routeform_files.cpp
+    void on_soundFileList_currentRowChanged(int row);
+    void on_allSoundFileList_currentRowChanged(int row);
+    void on_textFileList_currentRowChanged(int row);
+    void on_allTextFileList_currentRowChanged(int row);
+    void on_adTextFileList_currentRowChanged(int row);
+    void on_allAdTextFileList_currentRowChanged(int row);
+    void on_addSoundFileBtn_clicked();
+    void on_upSoundFileBtn_clicked();
+    void on_downSoundFileBtn_clicked();
+    void on_removeSoundFileBtn_clicked();
+    void on_openSoundFolderBtn_clicked();
+    void on_addTextFileBtn_clicked();
+    void on_upTextFileBtn_clicked();
+    void on_downTextFileBtn_clicked();
+    void on_removeTextFileBtn_clicked();
+    void on_newTextFileBtn_clicked();
+    void on_openTextFolderBtn_clicked();
+    void on_openTextFileBtn_clicked();
+    void on_addAdTextFileBtn_clicked();
+    void on_upAdTextFileBtn_clicked();
+    void on_downAdTextFileBtn_clicked();
+    void on_removeAdTextFileBtn_clicked();
+    void on_newAdTextFileBtn_clicked();
+    void on_openAdFolderBtn_clicked();
+    void on_openAdTextFileBtn_clicked();
+    void on_moveAdFolderBtn_clicked();
+
+    // routeform_sound.cpp
+    void on_playSoundBtn_clicked();
+    void on_stopSoundBtn_clicked();
+    void onMediaPositionChanged(qint64 position);
+    void onMediaDurationChanged(qint64 duration);
+    void onMediaStateChanged(QMediaPlayer::State state);
+    void on_playSoundSlider_valueChanged(int value);
+    void updatePlayNameLabel(const QMediaContent &media);
+    void updatePlayErrorLabel(QMediaPlayer::Error error);
+
+    // routeform_coordinates.cpp
+    void on_coordEdit_editingFinished();
+    void on_radiusSpn_editingFinished();
+    void on_setAllRadiusBtn_clicked();
 
     // routeform_general.cpp
     void on_stationWordEdit_editingFinished();
@@ -378,7 +425,36 @@ private:
     int newStationPosition() const;
     void setStationText(int station, int textNumber, const QString &text);
 
+    // routeform_sound.cpp
+    void connectPlayer();
+    void loadSound(const QString &name);
+    void showPlayTime(qint64 position, qint64 duration);
+
     // routeform_files.cpp
+    // The widgets of one file list pair: attached names on the left, all files on the right.
+    struct FileListWidgets {
+        QListWidget *attached;
+        QListWidget *all;
+        QWidget *add;
+        QWidget *up;
+        QWidget *down;
+        QWidget *remove;
+        QLabel *preview;
+    };
+    FileListWidgets fileListWidgets(FileList list) const;
+    QString fileFolder(FileList list) const;
+    bool editedStation(FileList list, int &station) const;
+    void attachedRowChanged(FileList list, int row);
+    void allFilesRowChanged(FileList list, int row);
+    void showSelectedFile(FileList list, const QString &name);
+    QUndoCommand *addFileCommand(FileList list, int station, int position, const QString &name);
+    void addSelectedFile(FileList list);
+    void moveSelectedFile(FileList list, int step);
+    void removeSelectedFile(FileList list);
+    void createTextFile(FileList list);
+    QString selectedFile(FileList list) const;
+    void openTextFile(FileList list);
+    void showFileFolder(FileList list);
     QListWidget *shownFileList(FileList list, int station) const;
     void setFiles(FileList list, int station, const QStringList &names);
     void fillFileList(FileList list);

@@ -5,11 +5,18 @@
 #include "routeform.h"
 #include "ui_routeform.h"
 
+#include "adtextlistfile.h"
+#include "filelistcommands.h"
+#include "filemanager.h"
 #include "textrules.h"
+#include "texteditordlg.h"
 
 #include <QDirIterator>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
+#include <QInputDialog>
+#include <QMessageBox>
 #include <QTimerEvent>
 
 namespace {
@@ -48,6 +55,25 @@ bool isRouteFile(const QString &name)
         QStringLiteral("sidetab~.txt"),
     };
     return routeFiles.contains(name, Qt::CaseInsensitive);
+}
+
+// The text a preview label shows: the beginning of the file, as the unit's text files are short.
+QString previewText(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? decodeFileText(file.read(1024)) : QString();
+}
+
+// The name the user typed for a new text file: its last path part, ending in ".txt".
+QString textFileName(QString name)
+{
+    name = name.mid(name.lastIndexOf(QLatin1Char('/')) + 1);
+    name = name.mid(name.lastIndexOf(QLatin1Char('\\')) + 1);
+    if (name.isEmpty() || name.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive))
+        return name;
+    if (name.endsWith(QLatin1Char('.')))
+        name.chop(1);
+    return name + QLatin1String(".txt");
 }
 
 bool isAdListFile(const QString &name)
@@ -198,4 +224,350 @@ void RouteForm::timerEvent(QTimerEvent *event)
     } else {
         QWidget::timerEvent(event);
     }
+}
+
+RouteForm::FileListWidgets RouteForm::fileListWidgets(FileList list) const
+{
+    switch (list) {
+    case SoundFiles:
+        return {ui->soundFileList, ui->allSoundFileList, ui->addSoundFileBtn, ui->upSoundFileBtn,
+                ui->downSoundFileBtn, ui->removeSoundFileBtn, nullptr};
+    case TextFiles:
+        return {ui->textFileList, ui->allTextFileList, ui->addTextFileBtn, ui->upTextFileBtn,
+                ui->downTextFileBtn, ui->removeTextFileBtn, ui->textPreviewLabel};
+    case AdTextFiles:
+        break;
+    }
+    return {ui->adTextFileList, ui->allAdTextFileList, ui->addAdTextFileBtn, ui->upAdTextFileBtn,
+            ui->downAdTextFileBtn, ui->removeAdTextFileBtn, ui->adTextPreviewLabel};
+}
+
+QString RouteForm::fileFolder(FileList list) const
+{
+    return list == AdTextFiles ? m_route.adFolder() : m_route.folder();
+}
+
+// The stop whose list is edited, or -1 for the advertising list; false while no stop is shown.
+bool RouteForm::editedStation(FileList list, int &station) const
+{
+    station = list == AdTextFiles ? -1 : m_currentStation;
+    return list == AdTextFiles || m_route.isValidStationIndex(station);
+}
+
+// Selecting in one list of a pair clears the other: the buttons act on one name at a time.
+void RouteForm::attachedRowChanged(FileList list, int row)
+{
+    const FileListWidgets widgets = fileListWidgets(list);
+    if (row >= 0)
+        widgets.all->setCurrentRow(-1);
+    widgets.up->setEnabled(row > 0);
+    widgets.down->setEnabled(row >= 0 && row + 1 < widgets.attached->count());
+    for (QWidget *button : {widgets.up, widgets.down, widgets.remove})
+        button->setVisible(row >= 0);
+    if (row >= 0)
+        showSelectedFile(list, widgets.attached->item(row)->text());
+    else if (!widgets.all->currentItem())
+        showSelectedFile(list, QString());
+}
+
+void RouteForm::allFilesRowChanged(FileList list, int row)
+{
+    const FileListWidgets widgets = fileListWidgets(list);
+    if (row >= 0)
+        widgets.attached->setCurrentRow(-1);
+    widgets.add->setVisible(row >= 0);
+    if (row >= 0)
+        showSelectedFile(list, widgets.all->item(row)->text());
+    else if (!widgets.attached->currentItem())
+        showSelectedFile(list, QString());
+}
+
+// The player loads a selected sound; a text shows its beginning.
+void RouteForm::showSelectedFile(FileList list, const QString &name)
+{
+    if (list == SoundFiles) {
+        loadSound(name);
+        return;
+    }
+    const QString path = name.isEmpty() ? QString() : fileFolder(list) + QLatin1Char('/') + name;
+    fileListWidgets(list).preview->setText(path.isEmpty() ? QString() : previewText(path));
+}
+
+QUndoCommand *RouteForm::addFileCommand(FileList list, int station, int position, const QString &name)
+{
+    switch (list) {
+    case SoundFiles:
+        return new AddStationSoundFileCmd(this, station, position, name);
+    case TextFiles:
+        return new AddStationTextFileCmd(this, station, position, name);
+    case AdTextFiles:
+        break;
+    }
+    return new AddAdwareTextFileCmd(this, position, name);
+}
+
+void RouteForm::addSelectedFile(FileList list)
+{
+    const FileListWidgets widgets = fileListWidgets(list);
+    int station;
+    if (!editedStation(list, station) || !widgets.all->currentItem())
+        return;
+    const int position = widgets.attached->count();
+    pushCommand(addFileCommand(list, station, position, widgets.all->currentItem()->text()));
+    widgets.attached->setCurrentRow(position);
+}
+
+void RouteForm::moveSelectedFile(FileList list, int step)
+{
+    const FileListWidgets widgets = fileListWidgets(list);
+    const int from = widgets.attached->currentRow();
+    const int to = from + step;
+    int station;
+    if (!editedStation(list, station) || from < 0 || to < 0 || to >= widgets.attached->count())
+        return;
+    if (list == SoundFiles)
+        pushCommand(new MoveStationSoundFileCmd(this, station, from, to));
+    else if (list == TextFiles)
+        pushCommand(new MoveStationTextFileCmd(this, station, from, to));
+    else
+        pushCommand(new MoveAdwareTextFileCmd(this, from, to));
+    widgets.attached->setCurrentRow(to);
+}
+
+// The name leaves the list; the file stays on disk.
+void RouteForm::removeSelectedFile(FileList list)
+{
+    const FileListWidgets widgets = fileListWidgets(list);
+    const int row = widgets.attached->currentRow();
+    int station;
+    if (!editedStation(list, station) || row < 0)
+        return;
+    if (list == SoundFiles)
+        pushCommand(new RemoveStationSoundFileCmd(this, station, row));
+    else if (list == TextFiles)
+        pushCommand(new RemoveStationTextFileCmd(this, station, row));
+    else
+        pushCommand(new RemoveAdTextFileCmd(this, row));
+    widgets.attached->setCurrentRow(row);
+}
+
+// Asks for the name of a new text file, proposing the first free "s0.txt", "s1.txt"... (for
+// advertising texts "r0.txt"...), creates it empty unless it exists, and attaches it.
+void RouteForm::createTextFile(FileList list)
+{
+    int station;
+    if (!editedStation(list, station))
+        return;
+    const QString folder = fileFolder(list);
+    const QString pattern = list == AdTextFiles ? QStringLiteral("r%1.txt") : QStringLiteral("s%1.txt");
+    int number = 0;
+    while (QFileInfo::exists(folder + QLatin1Char('/') + pattern.arg(number)))
+        ++number;
+    QInputDialog dialog(this);
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setWindowTitle(tr("Имя файла"));
+    dialog.setLabelText(tr("Введите имя для нового файла."));
+    dialog.setOkButtonText(tr("OK"));
+    dialog.setCancelButtonText(tr("Отмена"));
+    dialog.setTextValue(pattern.arg(number));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QString name = textFileName(dialog.textValue());
+    if (name.isEmpty())
+        return;
+    if (list == AdTextFiles && !QFileInfo(folder).isDir() && QDir().mkpath(folder))
+        m_watcher->addPath(folder);
+    // An existing file is attached as it is; a file that cannot be made is not attached, as the
+    // unit would look for it in vain.
+    QFile file(folder + QLatin1Char('/') + name);
+    if (!file.exists() && !file.open(QIODevice::NewOnly)) {
+        QMessageBox::critical(this, tr("Приложение"), tr("Не удалось создать файл %1.").arg(QDir::toNativeSeparators(file.fileName())));
+        return;
+    }
+    file.close();
+    pushCommand(addFileCommand(list, station, fileListWidgets(list).attached->count(), name));
+}
+
+// The selected name of the pair, the attached list first; empty when neither has one.
+QString RouteForm::selectedFile(FileList list) const
+{
+    const FileListWidgets widgets = fileListWidgets(list);
+    const QListWidgetItem *item = widgets.attached->currentItem() ? widgets.attached->currentItem()
+                                                                   : widgets.all->currentItem();
+    return item ? item->text() : QString();
+}
+
+void RouteForm::openTextFile(FileList list)
+{
+    const QString name = selectedFile(list);
+    if (name.isEmpty())
+        return;
+    TextEditorDlg editor(this);
+    editor.open(fileFolder(list) + QLatin1Char('/') + name);
+    editor.exec();
+    // The text may have changed under its preview.
+    showSelectedFile(list, name);
+}
+
+void RouteForm::showFileFolder(FileList list)
+{
+    const QString folder = fileFolder(list);
+    if (list == AdTextFiles && !QFileInfo(folder).isDir() && QDir().mkpath(folder))
+        m_watcher->addPath(folder);
+    const QString name = selectedFile(list);
+    showInExplorer(name.isEmpty() ? folder : folder + QLatin1Char('/') + name);
+}
+
+void RouteForm::showInExplorer(const QString &path)
+{
+    showInFileManager(path);
+}
+
+// Another advertising folder, beside or inside the route folder, brings its own list of texts:
+// the old list, the folder and the new list change in one undo step.
+void RouteForm::on_moveAdFolderBtn_clicked()
+{
+    const QString path = QFileDialog::getExistingDirectory(this, tr("Выберите папку с рекламой"), m_route.adFolder(),
+                                                           QFileDialog::ShowDirsOnly);
+    if (path.isEmpty() || path.compare(m_route.adFolder(), Qt::CaseInsensitive) == 0)
+        return;
+    // Whole folder names count: "/routes2" does not lie in "/routes".
+    const QString parent = m_route.folder().left(m_route.folder().lastIndexOf(QLatin1Char('/')));
+    if (path != parent && !path.startsWith(parent + QLatin1Char('/'))) {
+        QMessageBox::critical(this, QString(), tr("Папка с рекламой должна быть в папке с маршрутом или рядом с ней!"));
+        return;
+    }
+    auto *command = new QUndoCommand;
+    for (int index = 0; index < m_route.adTextFiles().size(); ++index)
+        new RemoveAdTextFileCmd(this, 0, command);
+    new SetAdPathCommand(this, path, command);
+    const QStringList names = readAdTextList(path);
+    for (int index = 0; index < names.size(); ++index)
+        new AddAdwareTextFileCmd(this, index, names.at(index), command);
+    pushCommand(command);
+}
+
+void RouteForm::on_soundFileList_currentRowChanged(int row)
+{
+    attachedRowChanged(SoundFiles, row);
+}
+
+void RouteForm::on_allSoundFileList_currentRowChanged(int row)
+{
+    allFilesRowChanged(SoundFiles, row);
+}
+
+void RouteForm::on_textFileList_currentRowChanged(int row)
+{
+    attachedRowChanged(TextFiles, row);
+}
+
+void RouteForm::on_allTextFileList_currentRowChanged(int row)
+{
+    allFilesRowChanged(TextFiles, row);
+}
+
+void RouteForm::on_adTextFileList_currentRowChanged(int row)
+{
+    attachedRowChanged(AdTextFiles, row);
+}
+
+void RouteForm::on_allAdTextFileList_currentRowChanged(int row)
+{
+    allFilesRowChanged(AdTextFiles, row);
+}
+
+void RouteForm::on_addSoundFileBtn_clicked()
+{
+    addSelectedFile(SoundFiles);
+}
+
+void RouteForm::on_upSoundFileBtn_clicked()
+{
+    moveSelectedFile(SoundFiles, -1);
+}
+
+void RouteForm::on_downSoundFileBtn_clicked()
+{
+    moveSelectedFile(SoundFiles, 1);
+}
+
+void RouteForm::on_removeSoundFileBtn_clicked()
+{
+    removeSelectedFile(SoundFiles);
+}
+
+void RouteForm::on_openSoundFolderBtn_clicked()
+{
+    showFileFolder(SoundFiles);
+}
+
+void RouteForm::on_addTextFileBtn_clicked()
+{
+    addSelectedFile(TextFiles);
+}
+
+void RouteForm::on_upTextFileBtn_clicked()
+{
+    moveSelectedFile(TextFiles, -1);
+}
+
+void RouteForm::on_downTextFileBtn_clicked()
+{
+    moveSelectedFile(TextFiles, 1);
+}
+
+void RouteForm::on_removeTextFileBtn_clicked()
+{
+    removeSelectedFile(TextFiles);
+}
+
+void RouteForm::on_newTextFileBtn_clicked()
+{
+    createTextFile(TextFiles);
+}
+
+void RouteForm::on_openTextFolderBtn_clicked()
+{
+    showFileFolder(TextFiles);
+}
+
+void RouteForm::on_openTextFileBtn_clicked()
+{
+    openTextFile(TextFiles);
+}
+
+void RouteForm::on_addAdTextFileBtn_clicked()
+{
+    addSelectedFile(AdTextFiles);
+}
+
+void RouteForm::on_upAdTextFileBtn_clicked()
+{
+    moveSelectedFile(AdTextFiles, -1);
+}
+
+void RouteForm::on_downAdTextFileBtn_clicked()
+{
+    moveSelectedFile(AdTextFiles, 1);
+}
+
+void RouteForm::on_removeAdTextFileBtn_clicked()
+{
+    removeSelectedFile(AdTextFiles);
+}
+
+void RouteForm::on_newAdTextFileBtn_clicked()
+{
+    createTextFile(AdTextFiles);
+}
+
+void RouteForm::on_openAdFolderBtn_clicked()
+{
+    showFileFolder(AdTextFiles);
+}
+
+void RouteForm::on_openAdTextFileBtn_clicked()
+{
+    openTextFile(AdTextFiles);
 }

@@ -1,3 +1,4 @@
+#include "coordinatetext.h"
 #include "routedata.h"
 #include "support/fixturefiles.h"
 
@@ -23,6 +24,8 @@ private slots:
     void stationWithoutPositionReadsRadius25();
     void roundTrip_data();
     void roundTrip();
+    void parseCoordinate_data();
+    void parseCoordinate();
 };
 
 namespace {
@@ -222,6 +225,34 @@ void TestCoord::roundTrip()
     QVERIFY(readFile(folder + QLatin1String("/coord.txt"), written));
     QVERIFY2(readFile(expected, wanted), qPrintable(expected));
     QCOMPARE(written, wanted);
+}
+
+void TestCoord::parseCoordinate_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("comma and blank between") << "55.755831, 37.617673" << "55.75583 37.61767";
+    QTest::newRow("letters before the numbers") << "N55.7558 E37.6176" << "55.75580 37.61760";
+    QTest::newRow("southern latitude") << "-33.9 151.2" << "-33.90000 151.20000";
+    QTest::newRow("western longitude, minus sign") << QStringLiteral("40.7 \u221274.0") << "40.70000 -74.00000";
+    QTest::newRow("a minus apart from the number") << "- 33.9 151.2" << "33.90000 151.20000";
+    QTest::newRow("decimal commas") << "55,7558 37,6176" << "55.75580 37.61760";
+    QTest::newRow("point then comma") << "55.7558,37.6176" << "55.75580 37.61760";
+    QTest::newRow("point ending a number") << "55. 37" << "55.00000 37.00000";
+    QTest::newRow("second point ends the number") << "55.7.3" << "55.70000 3.00000";
+    QTest::newRow("one number") << "55.7558" << "";
+    QTest::newRow("no number") << "нет" << "";
+    QTest::newRow("latitude out of range") << "95 37" << "";
+    QTest::newRow("rounds to zero from below") << "-0.000001 10" << "0.00000 10.00000";
+}
+
+// A typed position as the coordinate field shows it once read.
+void TestCoord::parseCoordinate()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+    QCOMPARE(formatCoordinate(::parseCoordinate(text)), shown);
 }
 
 QTEST_GUILESS_MAIN(TestCoord)

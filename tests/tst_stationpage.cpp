@@ -4,6 +4,7 @@
 #include "testsettings.h"
 
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTreeView>
 #include <QUndoStack>
 #include <QtTest>
@@ -25,6 +26,7 @@ private slots:
     void autoButtons();
     void buttonsShown_data();
     void buttonsShown();
+    void coordinates();
 
 private:
     TestSettings m_settings;
@@ -270,6 +272,37 @@ void TestStationPage::buttonsShown()
          {"stationNameWdt", "nextStationWidget", "addStationBtn", "addNextStationBtn", "removeStationBtn"})
         visible.append(!page.findChild<QWidget *>(QLatin1String(name))->isHidden());
     QCOMPARE(visible, shown);
+}
+
+// A typed position is read, stored and shown in its normal form; one radius for all stops is
+// one undo step.
+void TestStationPage::coordinates()
+{
+    QTemporaryDir dir;
+    RouteForm page;
+    QVERIFY(page.openRoute(writeRoute(dir, {a + sep + toB, b + sep + toC, c})));
+    QVERIFY(activate(&page));
+    selectEntry(page, 1);
+    auto *edit = page.findChild<QLineEdit *>(QStringLiteral("coordEdit"));
+    enter(edit, QStringLiteral("55.755831, 37.617673"));
+    QCOMPARE(page.route().stationAt(1)->coordinate, QGeoCoordinate(55.755831, 37.617673));
+    QCOMPARE(edit->text(), QStringLiteral("55.75583 37.61767"));
+    enter(edit, QStringLiteral("55.755834 37.617671"));
+    QCOMPARE(edit->text(), QStringLiteral("55.75583 37.61767"));
+    QCOMPARE(page.undoStack()->count(), 1);
+
+    auto *radius = page.findChild<QSpinBox *>(QStringLiteral("radiusSpn"));
+    radius->setValue(40);
+    page.findChild<QPushButton *>(QStringLiteral("setAllRadiusBtn"))->click();
+    page.findChild<QPushButton *>(QStringLiteral("setAllRadiusBtn"))->click();
+    QCOMPARE(page.undoStack()->count(), 2);
+    for (int index = 0; index < 3; ++index)
+        QCOMPARE(int(page.route().stationAt(index)->radius), 40);
+    page.undo();
+    QCOMPARE(int(page.route().stationAt(2)->radius), 25);
+    page.undo();
+    QVERIFY(!page.route().stationAt(1)->coordinate.isValid());
+    QCOMPARE(edit->text(), QString());
 }
 
 QTEST_MAIN(TestStationPage)

@@ -1,0 +1,401 @@
+#include "fixturefiles.h"
+#include "messageboxanswerer.h"
+#include "pagedriver.h"
+#include "routeform.h"
+#include "testroutes.h"
+#include "testsettings.h"
+#include "texteditordlg.h"
+
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTreeView>
+#include <QUndoStack>
+#include <QtTest>
+
+using namespace FixtureFiles;
+using namespace PageDriver;
+using namespace TestRoutes;
+
+// The sound, text and advertising file lists of a route page, the folder watch, new text
+// files, the advertising folder and the sound player's display, driven through the widgets.
+class TestFileLists : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void allFiles_data();
+    void allFiles();
+    void burstRefreshesOnce();
+    void buttons_data();
+    void buttons();
+    void newTextFile_data();
+    void newTextFile();
+    void moveAdFolder_data();
+    void moveAdFolder();
+    void player();
+    void textEditorFromList();
+
+private:
+    TestSettings m_settings;
+};
+
+namespace {
+
+// A route of two stops in "route" below dir, with the files (paths relative to dir) given.
+QString routeWithFiles(const QTemporaryDir &dir, const QStringList &files)
+{
+    const QString route
+        = writeRoute(dir, {QStringLiteral("Остановка А\\\\Следующая остановка Б"), QStringLiteral("Остановка Б")});
+    for (const QString &file : files) {
+        if (!writeFile(dir.filePath(file), file.toUtf8()))
+            qWarning("cannot write %s", qPrintable(file));
+    }
+    return route;
+}
+
+QStringList rows(const QListWidget *list)
+{
+    QStringList names;
+    for (int row = 0; row < list->count(); ++row)
+        names.append(list->item(row)->text());
+    return names;
+}
+
+void selectEntry(RouteForm &page, int index)
+{
+    auto *list = page.findChild<QTreeView *>(QStringLiteral("stationList"));
+    list->setCurrentIndex(list->model()->index(index + 1, 0));
+}
+
+// Answers the next modal dialog of type Dialog with answer, once it shows.
+template <typename Dialog> void answerDialog(std::function<void(Dialog *)> answer)
+{
+    QTimer::singleShot(0, [answer] {
+        QTRY_VERIFY(qobject_cast<Dialog *>(QApplication::activeModalWidget()));
+        answer(qobject_cast<Dialog *>(QApplication::activeModalWidget()));
+    });
+}
+
+} // namespace
+
+void TestFileLists::initTestCase()
+{
+    // The icons live in the application's resources.
+    Q_INIT_RESOURCE(icons);
+}
+
+void TestFileLists::allFiles_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("texts") << QStringList{"route/OST.txt", "route/Script~.txt", "route/note.txt", "route/a.wav",
+                                          "route/folder.txt/inside.txt"}
+                           << "allTextFileList" << QStringList{"note.txt"};
+    QTest::newRow("sounds") << QStringList{"route/a.WAV", "route/b.mp3", "route/c.ape", "route/d.ogg", "route/e.txt"}
+                            << "allSoundFileList" << QStringList{"a.WAV", "b.mp3", "c.ape"};
+    QTest::newRow("advertising texts") << QStringList{"Reklama/rscript.txt", "Reklama/RSCRIPT~.TXT", "Reklama/r1.txt",
+                                                      "Reklama/ost.txt", "Reklama/x.wav"}
+                                       << "allAdTextFileList" << QStringList{"ost.txt", "r1.txt"};
+}
+
+// The lists of all files leave out the route's own files and what is no announcement.
+void TestFileLists::allFiles()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QString, list);
+    QFETCH(QStringList, expected);
+    QTemporaryDir dir;
+    RouteForm page;
+    QVERIFY(page.openRoute(routeWithFiles(dir, files)));
+    QStringList shown = rows(page.findChild<QListWidget *>(list));
+    shown.sort();
+    QCOMPARE(shown, expected);
+}
+
+// Ten files copied at once are listed by a single refresh.
+void TestFileLists::burstRefreshesOnce()
+{
+    QTemporaryDir dir;
+    RouteForm page;
+    QVERIFY(page.openRoute(routeWithFiles(dir, {})));
+    auto *list = page.findChild<QListWidget *>(QStringLiteral("allTextFileList"));
+    QSignalSpy refreshes(list->model(), &QAbstractItemModel::modelReset);
+    for (int number = 0; number < 10; ++number)
+        QVERIFY(writeFile(dir.filePath(QStringLiteral("route/t%1.txt").arg(number)), "x"));
+    QTRY_COMPARE(list->count(), 10);
+    QTest::qWait(400);
+    QCOMPARE(refreshes.count(), 1);
+}
+
+void TestFileLists::buttons_data()
+{
+    QTest::addColumn<QString>("prefix");
+    QTest::addColumn<QString>("extension");
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("preview");
+
+    QTest::newRow("sound") << "SoundFile"
+                           << "wav"
+                           << "route"
+                           << "";
+    QTest::newRow("text") << "TextFile"
+                          << "txt"
+                          << "route"
+                          << "textPreviewLabel";
+    QTest::newRow("advertising") << "AdTextFile"
+                                 << "txt"
+                                 << "Reklama"
+                                 << "adTextPreviewLabel";
+}
+
+// Add, up and remove on the list pair of each family; the buttons show only when they apply.
+void TestFileLists::buttons()
+{
+    QFETCH(QString, prefix);
+    QFETCH(QString, extension);
+    QFETCH(QString, folder);
+    QFETCH(QString, preview);
+    QTemporaryDir dir;
+    const QString one = QStringLiteral("one.") + extension;
+    const QString two = QStringLiteral("two.") + extension;
+    RouteForm page;
+    QVERIFY(page.openRoute(routeWithFiles(dir, {folder + QLatin1Char('/') + one, folder + QLatin1Char('/') + two})));
+    selectEntry(page, 0);
+    const QString lower = prefix.left(1).toLower() + prefix.mid(1);
+    auto *attached = page.findChild<QListWidget *>(lower + QStringLiteral("List"));
+    auto *all = page.findChild<QListWidget *>(QStringLiteral("all") + prefix + QStringLiteral("List"));
+    auto button
+        = [&](const char *action) { return page.findChild<QPushButton *>(action + prefix + QStringLiteral("Btn")); };
+    reveal(attached);
+
+    for (const QString &name : {one, two}) {
+        QVERIFY(button("add")->isHidden());
+        all->setCurrentItem(all->findItems(name, Qt::MatchExactly).first());
+        QVERIFY(!button("add")->isHidden());
+        button("add")->click();
+    }
+    if (!preview.isEmpty())
+        QCOMPARE(page.findChild<QLabel *>(preview)->text(), folder + QLatin1Char('/') + two);
+    QCOMPARE(rows(attached), (QStringList{one, two}));
+    QCOMPARE(attached->currentRow(), 1);
+    QVERIFY(button("add")->isHidden());
+    QVERIFY(button("up")->isEnabled());
+    QVERIFY(!button("down")->isEnabled());
+    button("up")->click();
+    QCOMPARE(rows(attached), (QStringList{two, one}));
+    QVERIFY(!button("up")->isEnabled());
+    button("remove")->click();
+    QCOMPARE(rows(attached), QStringList{one});
+    QCOMPARE(page.files(RouteForm::FileList(prefix == QLatin1String("SoundFile")      ? 0
+                                                : prefix == QLatin1String("TextFile") ? 1
+                                                                                      : 2),
+                        0),
+             QStringList{one});
+    QCOMPARE(page.undoStack()->count(), 4);
+    for (int step = 0; step < 4; ++step)
+        page.undo();
+    QCOMPARE(rows(attached), QStringList());
+}
+
+void TestFileLists::newTextFile_data()
+{
+    QTest::addColumn<bool>("advertising");
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("proposed");
+    QTest::addColumn<QString>("attached");
+
+    // An empty typed text takes the proposal; "-" cancels the dialog.
+    QTest::newRow("proposal skips taken names") << false << QStringList{"route/s0.txt", "route/s1.txt"} << ""
+                                                << "s2.txt"
+                                                << "s2.txt";
+    QTest::newRow("extension added") << false << QStringList() << "Вокзал"
+                                     << "s0.txt"
+                                     << "Вокзал.txt";
+    QTest::newRow("full stop dropped") << false << QStringList() << "abc."
+                                       << "s0.txt"
+                                       << "abc.txt";
+    QTest::newRow("folder parts dropped") << false << QStringList() << "x/y\\z"
+                                          << "s0.txt"
+                                          << "z.txt";
+    QTest::newRow("capital extension kept") << false << QStringList() << "A.TXT"
+                                            << "s0.txt"
+                                            << "A.TXT";
+    QTest::newRow("no name after the folder parts") << false << QStringList() << "abc/"
+                                                    << "s0.txt"
+                                                    << "";
+    QTest::newRow("cancelled") << false << QStringList() << "-"
+                               << "s0.txt"
+                               << "";
+    QTest::newRow("existing file kept") << false << QStringList{"route/keep.txt"} << "keep.txt"
+                                        << "s0.txt"
+                                        << "keep.txt";
+    QTest::newRow("advertising folder made") << true << QStringList() << ""
+                                             << "r0.txt"
+                                             << "r0.txt";
+    QTest::newRow("folder that cannot be made") << true << QStringList{"Reklama"} << ""
+                                                << "r0.txt"
+                                                << "";
+}
+
+void TestFileLists::newTextFile()
+{
+    QFETCH(bool, advertising);
+    QFETCH(QStringList, files);
+    QFETCH(QString, typed);
+    QFETCH(QString, proposed);
+    QFETCH(QString, attached);
+    QTemporaryDir dir;
+    RouteForm page;
+    QVERIFY(page.openRoute(routeWithFiles(dir, files)));
+    selectEntry(page, 0);
+    const QString folder = dir.filePath(advertising ? QStringLiteral("Reklama") : QStringLiteral("route"));
+    QString proposal;
+    answerDialog<QInputDialog>([&](QInputDialog *dialog) {
+        proposal = dialog->textValue();
+        if (typed == QLatin1String("-")) {
+            dialog->reject();
+            return;
+        }
+        if (!typed.isEmpty())
+            dialog->setTextValue(typed);
+        dialog->accept();
+    });
+    // A folder that cannot be made is said so.
+    const bool fails = advertising && !files.isEmpty();
+    MessageBoxAnswerer answerer(fails ? QStringList{QStringLiteral("OK")} : QStringList());
+    page.findChild<QPushButton *>(advertising ? QStringLiteral("newAdTextFileBtn") : QStringLiteral("newTextFileBtn"))
+        ->click();
+    QCOMPARE(proposal, proposed);
+    QCOMPARE(answerer.seenTexts().size(), fails ? 1 : 0);
+    QCOMPARE(page.files(advertising ? RouteForm::AdTextFiles : RouteForm::TextFiles, 0),
+             attached.isEmpty() ? QStringList() : QStringList{attached});
+    if (attached.isEmpty())
+        return;
+    QByteArray content;
+    QVERIFY(readFile(folder + QLatin1Char('/') + attached, content));
+    // A file that existed keeps its content; a new one is empty.
+    QCOMPARE(content.isEmpty(), !files.contains(QStringLiteral("route/") + attached));
+}
+
+void TestFileLists::moveAdFolder_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QStringList>("list");
+    QTest::addColumn<bool>("refused");
+
+    QTest::newRow("beside the route") << "Ads2" << QStringList{"r5.txt", "r6.txt"} << false;
+    QTest::newRow("inside the route") << "route/Rek" << QStringList() << false;
+    QTest::newRow("the same folder") << "Reklama" << QStringList{"r1.txt"} << false;
+    QTest::newRow("outside") << "/" << QStringList{"r1.txt"} << true;
+    QTest::newRow("a folder named like the parent and more") << "2/ads" << QStringList{"r1.txt"} << true;
+}
+
+// Another advertising folder brings its own list; the move is one undo step. Folders outside
+// the route's parent folder are refused.
+void TestFileLists::moveAdFolder()
+{
+    QFETCH(QString, target);
+    QFETCH(QStringList, list);
+    QFETCH(bool, refused);
+    QTemporaryDir dir;
+    RouteForm page;
+    const QString route = routeWithFiles(dir, {"route/Rek/r9.txt"});
+    QVERIFY(writeFile(dir.filePath(QStringLiteral("Reklama/rscript.txt")), "r1.txt\r\n"));
+    QVERIFY(writeFile(dir.filePath(QStringLiteral("Ads2/rscript.txt")), "r5.txt\r\nr6.txt\r\n"));
+    QVERIFY(page.openRoute(route));
+    const QString path = target.startsWith(QLatin1Char('/')) ? target
+        : target.startsWith(QLatin1Char('2'))                ? dir.path() + target
+                                                             : dir.filePath(target);
+    QVERIFY(QDir().mkpath(path));
+    answerDialog<QFileDialog>([&](QFileDialog *dialog) {
+        dialog->setDirectory(path);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    MessageBoxAnswerer answerer(refused ? QStringList{QStringLiteral("OK")} : QStringList());
+    page.findChild<QPushButton *>(QStringLiteral("moveAdFolderBtn"))->click();
+    if (target.startsWith(QLatin1Char('2')))
+        QDir(dir.path() + QLatin1Char('2')).removeRecursively();
+    QCOMPARE(answerer.seenTexts().size(), refused ? 1 : 0);
+    QCOMPARE(page.route().adTextFiles(), list);
+    const bool moved = !refused && target != QLatin1String("Reklama");
+    QCOMPARE(page.route().adFolder(), moved ? path : dir.filePath(QStringLiteral("Reklama")));
+    QCOMPARE(page.undoStack()->count(), moved ? 1 : 0);
+    if (!moved)
+        return;
+    QCOMPARE(page.findChild<QLabel *>(QStringLiteral("allAdTextFileLabel"))->text(), QLatin1Char('/') + target);
+    page.undo();
+    QCOMPARE(page.route().adTextFiles(), QStringList{"r1.txt"});
+    QCOMPARE(page.route().adFolder(), dir.filePath(QStringLiteral("Reklama")));
+}
+
+// The player's time, its buttons, and the name and error of the file loaded.
+void TestFileLists::player()
+{
+    QTemporaryDir dir;
+    RouteForm page;
+    QVERIFY(page.openRoute(writeRoute(
+        dir, {QStringLiteral("Остановка А\\\\Следующая остановка Б\r\n  gone.wav"), QStringLiteral("Остановка Б")})));
+    selectEntry(page, 0);
+    auto *time = page.findChild<QLabel *>(QStringLiteral("playPositionLabel"));
+    QVERIFY(QMetaObject::invokeMethod(&page, "onMediaDurationChanged", Q_ARG(qint64, 185000)));
+    QCOMPARE(time->text(), QStringLiteral("00:00 / 03:05"));
+    QVERIFY(QMetaObject::invokeMethod(&page, "onMediaPositionChanged", Q_ARG(qint64, 6000500)));
+    QCOMPARE(time->text(), QStringLiteral("100:00 / 00:00"));
+
+    auto *play = page.findChild<QPushButton *>(QStringLiteral("playSoundBtn"));
+    auto *stop = page.findChild<QPushButton *>(QStringLiteral("stopSoundBtn"));
+    const QImage pause = QIcon(QStringLiteral(":/icons/pause.png")).pixmap(32).toImage();
+    QVERIFY(!pause.isNull());
+    const struct
+    {
+        QMediaPlayer::State state;
+        bool pauseIcon;
+        bool stopEnabled;
+    } states[] = {{QMediaPlayer::PlayingState, true, true},
+                  {QMediaPlayer::PausedState, false, true},
+                  {QMediaPlayer::StoppedState, false, false}};
+    for (const auto &state : states) {
+        QVERIFY(QMetaObject::invokeMethod(&page, "onMediaStateChanged", Q_ARG(QMediaPlayer::State, state.state)));
+        QCOMPARE(play->icon().pixmap(32).toImage() == pause, state.pauseIcon);
+        QCOMPARE(stop->isEnabled(), state.stopEnabled);
+    }
+
+    auto *sounds = page.findChild<QListWidget *>(QStringLiteral("soundFileList"));
+    sounds->setCurrentRow(0);
+    QCOMPARE(page.findChild<QLabel *>(QStringLiteral("playNameLabel"))->text(), QStringLiteral("gone.wav"));
+    QTRY_COMPARE(page.findChild<QLabel *>(QStringLiteral("playErrorLabel"))->text(),
+                 QStringLiteral("Ошибка воспроизведения!"));
+}
+
+// A text file opens in the editor from either list; its preview shows what was saved.
+void TestFileLists::textEditorFromList()
+{
+    QTemporaryDir dir;
+    RouteForm page;
+    QVERIFY(page.openRoute(routeWithFiles(dir, {"route/note.txt"})));
+    selectEntry(page, 0);
+    auto *all = page.findChild<QListWidget *>(QStringLiteral("allTextFileList"));
+    all->setCurrentRow(0);
+    QString title;
+    answerDialog<TextEditorDlg>([&title](TextEditorDlg *editor) {
+        title = editor->windowTitle();
+        auto *text = editor->findChild<QPlainTextEdit *>(QStringLiteral("plainTextEdit"));
+        text->setPlainText(QStringLiteral("Новый текст"));
+        QVERIFY(editor->save());
+        editor->close();
+    });
+    page.findChild<QPushButton *>(QStringLiteral("openTextFileBtn"))->click();
+    QVERIFY(title.startsWith(QStringLiteral("note.txt")));
+    QCOMPARE(page.findChild<QLabel *>(QStringLiteral("textPreviewLabel"))->text(), QStringLiteral("Новый текст"));
+}
+
+QTEST_MAIN(TestFileLists)
+#include "tst_filelists.moc"
