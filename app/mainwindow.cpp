@@ -3,6 +3,7 @@
 
 #include "aboutdialog.h"
 #include "routeform.h"
+#include "savequestion.h"
 #include "tablocolordialog.h"
 
 #include <QCloseEvent>
@@ -11,7 +12,6 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QSettings>
 #include <QTabBar>
 #include <QToolButton>
@@ -285,17 +285,8 @@ bool MainWindow::maybeSaveTab(int index)
     auto *page = qobject_cast<RouteForm *>(ui->tabWidget->widget(index));
     if (!page || !page->canSave())
         return true;
-    QMessageBox box(QMessageBox::Warning, tr("Сохранение изменений"), tr("Маршрут был изменен. Сохранить изменения?"),
-                    QMessageBox::NoButton, this);
-    QPushButton *saveButton = box.addButton(tr("Сохранить"), QMessageBox::AcceptRole);
-    QPushButton *discardButton = box.addButton(tr("Не сохранять"), QMessageBox::AcceptRole);
-    QPushButton *cancelButton = box.addButton(tr("Отмена"), QMessageBox::RejectRole);
-    box.setDefaultButton(saveButton);
-    box.setEscapeButton(cancelButton);
-    box.exec();
-    if (box.clickedButton() == saveButton)
-        return page->saveRoute();
-    return box.clickedButton() == discardButton;
+    return askToSaveChanges(this, tr("Маршрут был изменен. Сохранить изменения?"),
+                            [page] { return page->saveRoute(); });
 }
 
 void MainWindow::closeTab(int index)

@@ -2,12 +2,12 @@
 #include "ui_texteditordlg.h"
 
 #include "routefile.h"
+#include "savequestion.h"
 #include "textrules.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QPushButton>
 
 TextEditorDlg::TextEditorDlg(QWidget *parent)
     : QDialog(parent)
@@ -80,15 +80,5 @@ bool TextEditorDlg::maybeSave()
 
 bool TextEditorDlg::askToSave()
 {
-    QMessageBox box(QMessageBox::Warning, tr("Сохранение изменений"),
-                    tr("Текстовый файл был изменен. Сохранить изменения?"), QMessageBox::NoButton, this);
-    QPushButton *saveButton = box.addButton(tr("Сохранить"), QMessageBox::AcceptRole);
-    QPushButton *discardButton = box.addButton(tr("Не сохранять"), QMessageBox::AcceptRole);
-    QPushButton *cancelButton = box.addButton(tr("Отмена"), QMessageBox::RejectRole);
-    box.setDefaultButton(saveButton);
-    box.setEscapeButton(cancelButton);
-    box.exec();
-    if (box.clickedButton() == saveButton)
-        return save();
-    return box.clickedButton() == discardButton;
+    return askToSaveChanges(this, tr("Текстовый файл был изменен. Сохранить изменения?"), [this] { return save(); });
 }
