@@ -159,7 +159,7 @@ bool RouteForm::openRoute(const QString &path)
 
     for (int group = 0; group < LanguageGroupCount; ++group)
         selectLanguage(LanguageGroup(group), 0);
-    applyLanguageCount(routeLanguageCount());
+    applyLanguageCount(m_route.hasSecondLanguage() ? 2 : 1);
     fillBoardTabs();
 
     const bool changed = decideNextSeparate();
@@ -181,28 +181,6 @@ bool RouteForm::openRoute(const QString &path)
     updateSideTablo();
     updateBackTablo();
     return true;
-}
-
-// The second language is in use when any text that a page shows in two languages has one.
-int RouteForm::routeLanguageCount() const
-{
-    const int second = 1;
-    const QString routeTexts[] = {
-        m_route.frontStartingPoint(second), m_route.frontDestination(second), m_route.backDestination(second),
-        m_route.backStartingPoint(second),  m_route.sideDestination(second),  m_route.sideStartingPoint(second),
-        m_route.stationWord(second),        m_route.nextWord(second),         m_route.routeText(second),
-        m_route.outsideTempText(second),    m_route.salonTempText(second),
-    };
-    for (const QString &text : routeTexts) {
-        if (!text.isEmpty())
-            return 2;
-    }
-    for (int index = 0; index < m_route.stationCount(); ++index) {
-        const Station *station = m_route.stationAt(index);
-        if (!station->name[second].isEmpty() || !station->nextName[second].isEmpty())
-            return 2;
-    }
-    return 1;
 }
 
 // The last stop of each direction announces no next stop.

@@ -37,9 +37,10 @@ class RouteForm;
 // undo and redo can show that place again.
 //
 // The implementation is split by area: routeform.cpp (opening, saving, undo, languages),
-// routeform_boards.cpp (general, board and running-line tabs), routeform_station.cpp (the
-// stop list and the stop tab), routeform_files.cpp (file lists) and
-// routeform_coordinates.cpp.
+// routeform_general.cpp (general and running-line tabs), routeform_boards.cpp (the three
+// outside boards, their previews and types), routeform_station.cpp (the stop list and the stop
+// tab), routeform_files.cpp (file lists and the folder watch), routeform_sound.cpp (the sound
+// preview) and routeform_coordinates.cpp.
 class RouteForm : public QWidget
 {
     Q_OBJECT
@@ -360,7 +361,6 @@ private:
     void connectEditSignals();
     void createLanguageGroups();
     void applyLanguageCount(int count);
-    int routeLanguageCount() const;
     bool hasSuccessor(int station) const;
     bool decideNextSeparate();
     bool askNextSeparate(bool proposeSeparate);

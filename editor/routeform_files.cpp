@@ -45,18 +45,6 @@ template <typename Accept> void listFolder(QListWidget *list, const QString &fol
         list->setCurrentItem(found.first());
 }
 
-// The route's own files and the copies older tools leave beside them are no announcements.
-bool isRouteFile(const QString &name)
-{
-    static const QStringList routeFiles = {
-        QStringLiteral("ost.txt"),      QStringLiteral("ost~.txt"),     QStringLiteral("coord.txt"),
-        QStringLiteral("coord~.txt"),   QStringLiteral("script.txt"),   QStringLiteral("script~.txt"),
-        QStringLiteral("backtab.txt"),  QStringLiteral("backtab~.txt"), QStringLiteral("sidetab.txt"),
-        QStringLiteral("sidetab~.txt"),
-    };
-    return routeFiles.contains(name, Qt::CaseInsensitive);
-}
-
 // The text a preview label shows: the beginning of the file, as the unit's text files are short.
 QString previewText(const QString &path)
 {
@@ -74,12 +62,6 @@ QString textFileName(QString name)
     if (name.endsWith(QLatin1Char('.')))
         name.chop(1);
     return name + QLatin1String(".txt");
-}
-
-bool isAdListFile(const QString &name)
-{
-    return name.compare(QLatin1String("rscript.txt"), Qt::CaseInsensitive) == 0
-        || name.compare(QLatin1String("rscript~.txt"), Qt::CaseInsensitive) == 0;
 }
 
 } // namespace
@@ -194,13 +176,13 @@ void RouteForm::refreshStopFileLists()
 {
     listFolder(ui->allSoundFileList, m_route.folder(), [](const QString &name) { return fileKind(name) == SoundFile; });
     listFolder(ui->allTextFileList, m_route.folder(),
-               [](const QString &name) { return fileKind(name) == TextFile && !isRouteFile(name); });
+               [](const QString &name) { return fileKind(name) == TextFile && !RouteData::isRouteFileName(name); });
 }
 
 void RouteForm::refreshAdFileList()
 {
     listFolder(ui->allAdTextFileList, m_route.adFolder(),
-               [](const QString &name) { return fileKind(name) == TextFile && !isAdListFile(name); });
+               [](const QString &name) { return fileKind(name) == TextFile && !RouteData::isAdListFileName(name); });
 }
 
 // Copying ten files into a folder brings ten notifications; one refresh after the last is

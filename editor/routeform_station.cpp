@@ -47,15 +47,9 @@ void RouteForm::fillStationPage()
     ui->radiusSpn->setValue(station->radius);
 }
 
-// In the separate layout each direction ends with a stop entry and alternates backwards from
-// there: next-stop entry, stop entry, and so on.
 bool RouteForm::isNextEntry(int station) const
 {
-    if (!isNextSeparate())
-        return false;
-    const int back = m_route.backStationIndex();
-    const int end = station < back ? back : m_route.stationCount();
-    return (station - end - 1) % 2 != 0;
+    return m_route.isNextStopEntry(station, isNextSeparate());
 }
 
 bool RouteForm::isNextSeparate() const

@@ -8,51 +8,45 @@
 #include "routefile.h"
 #include "textrules.h"
 
-#include <QFileInfo>
-
 namespace {
 
-QString adTextListPath(const QString &folder)
+// The names of the text files that content lists; skipped gets the numbers of the lines that
+// name none.
+QStringList adTextNames(const QByteArray &content, QList<int> *skipped = nullptr)
 {
-    return folder + QLatin1String("/rscript.txt");
-}
-
-bool readAdTextFile(const QString &folder, QStringList &names)
-{
-    QByteArray content;
-    if (!RouteFile::read(adTextListPath(folder), content))
-        return false;
+    QStringList names;
     LineReader reader(content);
     QByteArray line;
     while (reader.readLine(line)) {
         const QString name = decodeFileText(line).trimmed();
         if (fileKind(name) == TextFile)
             names.append(name);
+        else if (skipped && !name.isEmpty())
+            skipped->append(reader.lineNumber());
     }
-    return true;
+    return names;
 }
 
 } // namespace
 
 QStringList readAdTextList(const QString &folder)
 {
-    QStringList names;
-    readAdTextFile(folder, names);
-    return names;
+    QByteArray content;
+    return RouteFile::read(folder + QLatin1Char('/') + RouteData::fileName(RouteData::AdTextsFile), content)
+        ? adTextNames(content)
+        : QStringList();
 }
 
-bool RouteData::readAdTexts()
+void RouteData::readAdTexts(const std::optional<QByteArray> &content)
 {
-    m_adTextFiles.clear();
-    return readAdTextFile(m_adFolder, m_adTextFiles);
+    QList<int> skipped;
+    m_adTextFiles = content ? adTextNames(*content, &skipped) : QStringList();
+    for (const int line : skipped)
+        skipLine(AdTextsFile, line);
 }
 
-bool RouteData::writeAdTexts() const
+QByteArray RouteData::adTextsContent() const
 {
-    // The advertising folder is created only on the user's request; until then the list has
-    // nowhere to go and the route saves without it.
-    if (!QFileInfo::exists(m_adFolder))
-        return true;
     QByteArray content;
     // Appended piece by piece: a string builder expression appended to the content would
     // reserve its exact size and copy the whole list once per name.
@@ -60,5 +54,5 @@ bool RouteData::writeAdTexts() const
         content += name.toUtf8();
         content += "\r\n";
     }
-    return RouteFile::write(adTextListPath(m_adFolder), content);
+    return content;
 }

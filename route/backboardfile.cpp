@@ -3,35 +3,22 @@
 #include "boardheader.h"
 #include "linereader.h"
 #include "routedata.h"
-#include "routefile.h"
 
-namespace {
-
-QString backBoardPath(const QString &folder)
+void RouteData::readBackBoard(const std::optional<QByteArray> &content)
 {
-    return folder + QLatin1String("/backtab.txt");
-}
-
-} // namespace
-
-bool RouteData::readBackBoard()
-{
-    QByteArray content;
-    if (!RouteFile::read(backBoardPath(m_folder), content)) {
+    if (!content) {
         // Without its own file the back board shows what the front board shows.
         setBoardHeader(OutsideBoard::Back, boardHeader(OutsideBoard::Front));
-        return false;
+        return;
     }
     BoardHeader header;
     header.takeColors(boardHeader(OutsideBoard::Front));
-    LineReader reader(content);
+    LineReader reader(*content);
     header.read(reader);
     setBoardHeader(OutsideBoard::Back, header);
-    return true;
 }
 
-bool RouteData::writeBackBoard() const
+QByteArray RouteData::backBoardContent() const
 {
-    const QByteArray content = "\xEF\xBB\xBF" + boardHeader(OutsideBoard::Back).lines(BoardHeader::BoardItems);
-    return RouteFile::write(backBoardPath(m_folder), content);
+    return "\xEF\xBB\xBF" + boardHeader(OutsideBoard::Back).lines(BoardHeader::BoardItems);
 }

@@ -6,18 +6,12 @@
 #include "linereader.h"
 #include "routedata.h"
 #include "routedefaults.h"
-#include "routefile.h"
 
 #include <QtNumeric>
 
 #include <climits>
 
 namespace {
-
-QString coordinatesPath(const QString &folder)
-{
-    return folder + QLatin1String("/coord.txt");
-}
 
 void readHeaderLine(RouteData &route, const QByteArray &line)
 {
@@ -63,11 +57,12 @@ void readPosition(Station &station, const QList<QByteArray> &fields)
         station.radius = readRadius(fields.at(2));
 }
 
-void readStationLine(RouteData &route, const QByteArray &line)
+// False when the line names no stop of the route.
+bool readStationLine(RouteData &route, const QByteArray &line)
 {
     Station *station = route.stationByNumber(stationLineNumber(line));
     if (!station)
-        return;
+        return false;
     // Only the blank separates fields, any number of them; a tab stays inside its field.
     // The first field is the stop number.
     QList<QByteArray> fields;
@@ -76,6 +71,7 @@ void readStationLine(RouteData &route, const QByteArray &line)
             fields.append(field);
     }
     readPosition(*station, fields.mid(1));
+    return true;
 }
 
 QByteArray stationLine(const Station &station, int number)
@@ -90,28 +86,28 @@ QByteArray stationLine(const Station &station, int number)
 
 } // namespace
 
-bool RouteData::readCoordinates()
+void RouteData::readCoordinates(const std::optional<QByteArray> &content)
 {
     m_nextStationDelay = defaultNextStationDelay;
-    QByteArray content;
-    if (!RouteFile::read(coordinatesPath(m_folder), content))
-        return false;
-    LineReader reader(content);
+    if (!content)
+        return;
+    LineReader reader(*content);
     QByteArray line;
     // Only the first line can be the header, and only when it does not start with a number.
     if (reader.peekLine(line) && isHeaderLine(line)) {
         reader.readLine(line);
         readHeaderLine(*this, line);
     }
-    while (reader.readLine(line))
-        readStationLine(*this, line);
-    return true;
+    while (reader.readLine(line)) {
+        if (!readStationLine(*this, line) && !line.trimmed().isEmpty())
+            skipLine(CoordinatesFile, reader.lineNumber());
+    }
 }
 
-bool RouteData::writeCoordinates() const
+QByteArray RouteData::coordinatesContent() const
 {
     QByteArray content = " NEXTDELAY:" + QByteArray::number(m_nextStationDelay) + "\r\n";
     for (int index = 0; index < stationCount(); ++index)
         content += stationLine(*m_stations[index], index + 1);
-    return RouteFile::write(coordinatesPath(m_folder), content);
+    return content;
 }

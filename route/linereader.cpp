@@ -30,5 +30,6 @@ bool LineReader::readLine(QByteArray &line)
     if (!peekLine(line))
         return false;
     m_position = lineEnd();
+    ++m_lineNumber;
     return true;
 }

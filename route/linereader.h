@@ -14,12 +14,15 @@ public:
     bool readLine(QByteArray &line);
     // Looks at the next line without taking it; false at the end of the content.
     bool peekLine(QByteArray &line) const;
+    // The number of the line taken last, counting from 1.
+    int lineNumber() const { return m_lineNumber; }
 
 private:
     int lineEnd() const;
 
     QByteArray m_content;
     int m_position = 0;
+    int m_lineNumber = 0;
 };
 
 // True for the lines that continue the entry above them: those starting with two blanks.

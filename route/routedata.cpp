@@ -1,6 +1,11 @@
 #include "routedata.h"
 
 #include "boardheader.h"
+#include "routefile.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
 
 // Where each board keeps the header values that all three board files share.
 struct RouteData::BoardFields
@@ -24,18 +29,33 @@ bool RouteData::load(const QString &path)
     if (!m_folder.isEmpty() || path.isEmpty())
         return false;
     m_folder = path;
-    if (!readStationList()) {
+    const bool loaded = loadFrom([this](RouteFileId file) { return readFile(file); });
+    if (!loaded)
         m_folder.clear();
+    return loaded;
+}
+
+bool RouteData::loadContents(const QString &folder, const FileContents &contents)
+{
+    if (!m_folder.isEmpty() || folder.isEmpty())
         return false;
-    }
-    // The order matters: script.txt consults the font flag of ost.txt, the side and back
-    // readers copy front values as their defaults, coord.txt addresses the stops of ost.txt,
-    // and rscript.txt is found through the advertising folder of script.txt.
-    readScript();
-    readBackBoard();
-    readSideBoard();
-    readCoordinates();
-    readAdTexts();
+    m_folder = folder;
+    return loadFrom([&contents](RouteFileId file) { return std::optional<QByteArray>(contents[file]); });
+}
+
+// The order matters: script.txt consults the font flag of ost.txt, the side and back readers
+// copy front values as their defaults, coord.txt addresses the stops of ost.txt, and
+// rscript.txt is found through the advertising folder of script.txt.
+bool RouteData::loadFrom(const FileSource &file)
+{
+    m_skippedLines.clear();
+    if (!readStationList(file(StationListFile)))
+        return false;
+    readScript(file(ScriptFile));
+    readBackBoard(file(BackBoardFile));
+    readSideBoard(file(SideBoardFile));
+    readCoordinates(file(CoordinatesFile));
+    readAdTexts(file(AdTextsFile));
     return true;
 }
 
@@ -45,6 +65,111 @@ bool RouteData::save()
         return false;
     return writeStationList() && writeCoordinates() && writeSideBoard() && writeScript() && writeBackBoard()
         && writeAdTexts();
+}
+
+RouteData::FileContents RouteData::fileContents() const
+{
+    return {stationListContent(), scriptContent(),      backBoardContent(),
+            sideBoardContent(),   coordinatesContent(), adTextsContent()};
+}
+
+QString RouteData::fileName(RouteFileId file)
+{
+    static const char *const names[routeFileCount] = {"ost.txt",     "script.txt", "backtab.txt",
+                                                      "sidetab.txt", "coord.txt",  "rscript.txt"};
+    return QString::fromLatin1(names[file]);
+}
+
+QString RouteData::filePath(RouteFileId file) const
+{
+    return (file == AdTextsFile ? m_adFolder : m_folder) + QLatin1Char('/') + fileName(file);
+}
+
+std::optional<QByteArray> RouteData::readFile(RouteFileId file) const
+{
+    QByteArray content;
+    if (!RouteFile::read(filePath(file), content))
+        return std::nullopt;
+    return content;
+}
+
+bool RouteData::writeFile(RouteFileId file, const QByteArray &content) const
+{
+    return RouteFile::write(filePath(file), content);
+}
+
+// Each file read or written on its own, as the file tests do.
+
+bool RouteData::readStationList()
+{
+    return readStationList(readFile(StationListFile));
+}
+
+bool RouteData::readScript()
+{
+    const std::optional<QByteArray> content = readFile(ScriptFile);
+    readScript(content);
+    return content.has_value();
+}
+
+bool RouteData::readBackBoard()
+{
+    const std::optional<QByteArray> content = readFile(BackBoardFile);
+    readBackBoard(content);
+    return content.has_value();
+}
+
+bool RouteData::readSideBoard()
+{
+    const std::optional<QByteArray> content = readFile(SideBoardFile);
+    readSideBoard(content);
+    return content.has_value();
+}
+
+bool RouteData::readCoordinates()
+{
+    const std::optional<QByteArray> content = readFile(CoordinatesFile);
+    readCoordinates(content);
+    return content.has_value();
+}
+
+bool RouteData::readAdTexts()
+{
+    const std::optional<QByteArray> content = readFile(AdTextsFile);
+    readAdTexts(content);
+    return content.has_value();
+}
+
+bool RouteData::writeStationList() const
+{
+    return writeFile(StationListFile, stationListContent());
+}
+
+bool RouteData::writeScript() const
+{
+    return writeFile(ScriptFile, scriptContent());
+}
+
+bool RouteData::writeBackBoard() const
+{
+    return writeFile(BackBoardFile, backBoardContent());
+}
+
+bool RouteData::writeSideBoard() const
+{
+    return writeFile(SideBoardFile, sideBoardContent());
+}
+
+bool RouteData::writeCoordinates() const
+{
+    return writeFile(CoordinatesFile, coordinatesContent());
+}
+
+// The advertising folder is created only on the user's request; until then the list has
+// nowhere to go and the route saves without it.
+bool RouteData::writeAdTexts() const
+{
+    return !QFileInfo::exists(m_adFolder) || writeFile(AdTextsFile, adTextsContent());
 }
 
 const RouteData::BoardFields &RouteData::boardFields(OutsideBoard board)
@@ -134,6 +259,54 @@ void RouteData::removeStation(int index)
 {
     Q_ASSERT(isValidStationIndex(index));
     m_stations.erase(m_stations.begin() + index);
+}
+
+bool RouteData::looksAlternating() const
+{
+    return stationCount() >= 2 && m_stations[0]->nextName[0].isEmpty();
+}
+
+bool RouteData::isNextStopEntry(int index, bool alternating) const
+{
+    if (!alternating)
+        return false;
+    const int end = index < m_backStationIndex ? m_backStationIndex : stationCount();
+    return (index - end - 1) % 2 != 0;
+}
+
+bool RouteData::hasSecondLanguage() const
+{
+    const int second = 1;
+    const QString routeTexts[] = {
+        m_frontStartingPoint[second], m_frontDestination[second], m_backDestination[second],
+        m_backStartingPoint[second],  m_sideDestination[second],  m_sideStartingPoint[second],
+        m_stationWord[second],        m_nextWord[second],         m_routeText[second],
+        m_outsideTempText[second],    m_salonTempText[second],
+    };
+    for (const QString &text : routeTexts) {
+        if (!text.isEmpty())
+            return true;
+    }
+    return std::any_of(m_stations.begin(), m_stations.end(), [second](const auto &station) {
+        return !station->name[second].isEmpty() || !station->nextName[second].isEmpty();
+    });
+}
+
+bool RouteData::isRouteFileName(const QString &name)
+{
+    static const QStringList routeFiles = {
+        QStringLiteral("ost.txt"),     QStringLiteral("ost~.txt"),     QStringLiteral("coord.txt"),
+        QStringLiteral("coord~.txt"),  QStringLiteral("script.txt"),   QStringLiteral("script~.txt"),
+        QStringLiteral("backtab.txt"), QStringLiteral("backtab~.txt"), QStringLiteral("sidetab.txt"),
+        QStringLiteral("sidetab~.txt"),
+    };
+    return routeFiles.contains(name, Qt::CaseInsensitive);
+}
+
+bool RouteData::isAdListFileName(const QString &name)
+{
+    return name.compare(QLatin1String("rscript.txt"), Qt::CaseInsensitive) == 0
+        || name.compare(QLatin1String("rscript~.txt"), Qt::CaseInsensitive) == 0;
 }
 
 QString RouteData::strippedName(int language, const QString &text) const

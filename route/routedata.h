@@ -8,10 +8,14 @@ struct BoardHeader;
 enum class OutsideBoard { Front, Side, Back };
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
+#include <array>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 // The in-memory image of one route folder: the settings of the front, side and back boards
@@ -35,11 +39,33 @@ public:
     RouteData(const RouteData &) = delete;
     RouteData &operator=(const RouteData &) = delete;
 
+    // The files of a route folder, in the order they are read.
+    enum RouteFileId { StationListFile, ScriptFile, BackBoardFile, SideBoardFile, CoordinatesFile, AdTextsFile };
+    static constexpr int routeFileCount = 6;
+    using FileContents = std::array<QByteArray, routeFileCount>;
+    // A line a reader passed over: after the end of the stop list, naming no stop, or holding
+    // nothing it could read. line counts from 1.
+    struct SkippedLine
+    {
+        RouteFileId file;
+        int line;
+    };
+
     // Reads the route folder at path: ost.txt must be readable, the other files are optional.
     // Refused when a route is already loaded or path is empty.
     bool load(const QString &path);
     // Writes every file of the route folder, stopping at the first one that fails.
     bool save();
+    // Every file as save() writes it, and a route read from such contents as load() reads its
+    // folder: together, what the next save and the next opening make of a route.
+    FileContents fileContents() const;
+    bool loadContents(const QString &folder, const FileContents &contents);
+    // Where file lies: rscript.txt in the advertising folder, the others in the route folder.
+    QString filePath(RouteFileId file) const;
+    // The file names as the unit knows them.
+    static QString fileName(RouteFileId file);
+    // The lines the readers passed over when the route was read.
+    const QList<SkippedLine> &skippedLines() const { return m_skippedLines; }
 
     int stationCount() const { return int(m_stations.size()); }
     // The stop at index, or null when there is none.
@@ -85,6 +111,20 @@ public:
     // Gives the side names of the stops from their announcements, skipping next-stop
     // entries of the alternating layout.
     void defaultSideNames();
+    // Whether the stop list looks like the alternating layout, where next-stop announcements
+    // are entries of their own: the first of two or more entries announces no next stop.
+    bool looksAlternating() const;
+    // Whether entry index is a next-stop entry of the alternating layout: each direction ends
+    // with a stop entry and alternates backwards from there.
+    bool isNextStopEntry(int index, bool alternating) const;
+    // Whether the route uses its second language: any text that the editor shows in two
+    // languages has one (the side names of the stops aside).
+    bool hasSecondLanguage() const;
+    // The route's own files, and the copies older tools leave beside them, which are no
+    // announcements (any letter case).
+    static bool isRouteFileName(const QString &name);
+    // rscript.txt and its copy, which list the advertising texts and are none themselves.
+    static bool isAdListFileName(const QString &name);
 
     // Fills an empty route with the example content that a folder without a station list
     // opens with. Refused when a route is loaded or path is empty.
@@ -203,11 +243,31 @@ public:
 
 private:
     struct BoardFields;
+    // The content of a file, or none when it is missing or cannot be read.
+    using FileSource = std::function<std::optional<QByteArray>(RouteFileId)>;
+
+    bool loadFrom(const FileSource &file);
+    bool readStationList(const std::optional<QByteArray> &content);
+    void readScript(const std::optional<QByteArray> &content);
+    void readBackBoard(const std::optional<QByteArray> &content);
+    void readSideBoard(const std::optional<QByteArray> &content);
+    void readCoordinates(const std::optional<QByteArray> &content);
+    void readAdTexts(const std::optional<QByteArray> &content);
+    QByteArray stationListContent() const;
+    QByteArray scriptContent() const;
+    QByteArray backBoardContent() const;
+    QByteArray sideBoardContent() const;
+    QByteArray coordinatesContent() const;
+    QByteArray adTextsContent() const;
+    std::optional<QByteArray> readFile(RouteFileId file) const;
+    bool writeFile(RouteFileId file, const QByteArray &content) const;
+    void skipLine(RouteFileId file, int line) { m_skippedLines.append({file, line}); }
 
     static const BoardFields &boardFields(OutsideBoard board);
     void setBoardHeader(OutsideBoard board, const BoardHeader &header);
 
     std::vector<std::unique_ptr<Station>> m_stations;
+    QList<SkippedLine> m_skippedLines;
     int m_backStationIndex = 0;
     QString m_folder;
     QString m_frontNumber;

@@ -8,7 +8,6 @@
 #include "linereader.h"
 #include "routedata.h"
 #include "routedefaults.h"
-#include "routefile.h"
 #include "stationlistfile.h"
 #include "textrules.h"
 
@@ -33,11 +32,6 @@ const TextPairKey textPairKeys[] = {
     {"WORD_ST", &RouteData::stationWord, &RouteData::setStationWord, true},
     {"WORD_NEXT_ST", &RouteData::nextWord, &RouteData::setNextWord, true},
 };
-
-QString scriptPath(const QString &folder)
-{
-    return folder + QLatin1String("/script.txt");
-}
 
 QString parentFolder(const QString &folder)
 {
@@ -161,10 +155,13 @@ void readHeaderLine(RouteData &route, const QByteArray &line)
         applyHeaderToken(route, key, value);
 }
 
-void readStationLine(RouteData &route, const QByteArray &line)
+// False when the line names no stop of the route.
+bool readStationLine(RouteData &route, const QByteArray &line)
 {
-    if (Station *station = route.stationByNumber(stationLineNumber(line)))
+    Station *station = route.stationByNumber(stationLineNumber(line));
+    if (station)
         readStationFileTokens(line, *station);
+    return station != nullptr;
 }
 
 QByteArray item(const QByteArray &key, const QByteArray &value)
@@ -254,30 +251,28 @@ int readStationFileTokens(const QByteArray &line, Station &station)
     return parseFileList(line, station);
 }
 
-bool RouteData::readScript()
+void RouteData::readScript(const std::optional<QByteArray> &content)
 {
     applyStartValues(*this);
-    QByteArray content;
-    if (!RouteFile::read(scriptPath(m_folder), content))
-        return false;
-    LineReader reader(content);
+    if (!content)
+        return;
+    LineReader reader(*content);
     QByteArray line;
     bool inHeader = true;
     while (reader.readLine(line)) {
         inHeader = inHeader && isHeaderLine(line);
         if (inHeader)
             readHeaderLine(*this, line);
-        else
-            readStationLine(*this, line);
+        else if (!readStationLine(*this, line) && !line.trimmed().isEmpty())
+            skipLine(ScriptFile, reader.lineNumber());
     }
-    return true;
 }
 
-bool RouteData::writeScript() const
+QByteArray RouteData::scriptContent() const
 {
     QByteArray content = settingsLine(*this);
     for (const TextPairKey &pair : textPairKeys)
         content += textPairLine(*this, pair);
     content += textItem("SALON_TIME", m_salonTimeText) + "\r\n";
-    return RouteFile::write(scriptPath(m_folder), content);
+    return content;
 }

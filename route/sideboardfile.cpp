@@ -4,17 +4,11 @@
 #include "linereader.h"
 #include "routedefaults.h"
 #include "routedata.h"
-#include "routefile.h"
 #include "textrules.h"
 
 #include <algorithm>
 
 namespace {
-
-QString sideBoardPath(const QString &folder)
-{
-    return folder + QLatin1String("/sidetab.txt");
-}
 
 bool isNamed(const Station &station)
 {
@@ -33,21 +27,20 @@ QByteArray sideNameLines(const Station &station, int position)
 
 } // namespace
 
-bool RouteData::readSideBoard()
+void RouteData::readSideBoard(const std::optional<QByteArray> &content)
 {
-    QByteArray content;
-    if (!RouteFile::read(sideBoardPath(m_folder), content)) {
+    if (!content) {
         // Without its own file the side board shows the front texts with its own layout.
         BoardHeader header = boardHeader(OutsideBoard::Front);
         header.mode = StaticMode | OnlyDestinationMode | CenteredMode;
         header.separator = defaultSideSeparator();
         setBoardHeader(OutsideBoard::Side, header);
         defaultSideNames();
-        return false;
+        return;
     }
     BoardHeader header;
     header.takeColors(boardHeader(OutsideBoard::Front));
-    LineReader reader(content);
+    LineReader reader(*content);
     header.read(reader);
     setBoardHeader(OutsideBoard::Side, header);
 
@@ -55,8 +48,11 @@ bool RouteData::readSideBoard()
     while (reader.readLine(line)) {
         const int space = line.indexOf(' ');
         Station *station = stationByNumber(parseDecimal(space < 0 ? line : line.left(space)));
-        if (!station)
+        if (!station) {
+            if (!line.trimmed().isEmpty())
+                skipLine(SideBoardFile, reader.lineNumber());
             continue;
+        }
         if (space >= 0)
             station->sideName[0] = decodeFileText(line.mid(space + 1)).trimmed();
         QByteArray indented;
@@ -67,27 +63,24 @@ bool RouteData::readSideBoard()
     }
     if (std::none_of(m_stations.begin(), m_stations.end(), [](const auto &station) { return isNamed(*station); }))
         defaultSideNames();
-    return true;
 }
 
-bool RouteData::writeSideBoard() const
+QByteArray RouteData::sideBoardContent() const
 {
     QByteArray content = "\xEF\xBB\xBF" + boardHeader(OutsideBoard::Side).lines(BoardHeader::SideBoardItems);
     for (int index = 0; index < stationCount(); ++index)
         content += sideNameLines(*m_stations[index], index + 1);
-    return RouteFile::write(sideBoardPath(m_folder), content);
+    return content;
 }
 
 void RouteData::defaultSideNames()
 {
-    const int step = stationCount() >= 2 && m_stations[0]->nextName[0].isEmpty() ? 2 : 1;
-    auto derive = [this](int index) {
+    const bool alternating = looksAlternating();
+    for (int index = 0; index < stationCount(); ++index) {
+        if (isNextStopEntry(index, alternating))
+            continue;
         Station &station = *m_stations[index];
         for (int language = 0; language < 2; ++language)
             station.sideName[language] = strippedName(language, station.name[language]);
-    };
-    for (int index = stationCount() - 1; index >= m_backStationIndex; index -= step)
-        derive(index);
-    for (int index = m_backStationIndex - 1; index >= 0; index -= step)
-        derive(index);
+    }
 }

@@ -7,7 +7,6 @@
 #include "linereader.h"
 #include "routedata.h"
 #include "routedefaults.h"
-#include "routefile.h"
 #include "textrules.h"
 
 #include <QFileInfo>
@@ -15,11 +14,6 @@
 namespace {
 
 const char fieldSeparator[] = "\\\\";
-
-QString stationListPath(const QString &folder)
-{
-    return folder + QLatin1String("/ost.txt");
-}
 
 bool isFileListSeparator(char byte)
 {
@@ -140,14 +134,12 @@ int parseFileList(const QByteArray &line, Station &station)
     return appended;
 }
 
-bool RouteData::readStationList()
+bool RouteData::readStationList(const std::optional<QByteArray> &content)
 {
     BoardHeader header;
     header.numberColor = header.startColor = header.destColor = defaultBoardColor;
-    QByteArray content;
-    const bool opened = RouteFile::read(stationListPath(m_folder), content);
-    if (opened) {
-        LineReader reader(content);
+    if (content) {
+        LineReader reader(*content);
         header.read(reader);
         m_backStationIndex = -1;
         bool ended = false;
@@ -156,19 +148,24 @@ bool RouteData::readStationList()
             if (Station *station = readStation(line, reader, m_folder, stationCount(), m_backStationIndex, ended))
                 m_stations.emplace_back(station);
         }
+        // The unit stops at the end line; anything after it is never read.
+        while (reader.readLine(line)) {
+            if (!line.trimmed().isEmpty())
+                skipLine(StationListFile, reader.lineNumber());
+        }
         if (m_backStationIndex < 0)
             m_backStationIndex = stationCount();
     }
     setBoardHeader(OutsideBoard::Front, header);
     m_frontFontFromStationList = header.hasFontItem;
-    return opened;
+    return content.has_value();
 }
 
-bool RouteData::writeStationList() const
+QByteArray RouteData::stationListContent() const
 {
     QByteArray content = "\xEF\xBB\xBF" + boardHeader(OutsideBoard::Front).lines(BoardHeader::BoardItems);
     for (int index = 0; index < stationCount(); ++index)
         content += stationLines(*m_stations[index], index + 1, index == m_backStationIndex);
     content += QByteArray::number(stationCount() + 1) + " END\r\n";
-    return RouteFile::write(stationListPath(m_folder), content);
+    return content;
 }
