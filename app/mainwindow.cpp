@@ -2,6 +2,7 @@
 #include "ui_mainwindow.h"
 
 #include "aboutdialog.h"
+#include "routecheckdialog.h"
 #include "routeform.h"
 #include "savequestion.h"
 #include "tablocolordialog.h"
@@ -78,6 +79,7 @@ MainWindow::MainWindow(QWidget *parent)
     , ui(std::make_unique<Ui::MainWindow>())
     , recentMenu(new QMenu(this))
     , colorDialog(nullptr)
+    , checkDialog(new RouteCheckDialog(this))
     , basicColors({0x800000, 0x008000, 0x804000, 0x808000, 0x404040, 0x008080, 0x000080})
 {
     // The icons live in this static library, so their registration must be asked for.
@@ -87,6 +89,7 @@ MainWindow::MainWindow(QWidget *parent)
     ui->saveAction->setEnabled(false);
     ui->undoAction->setEnabled(false);
     ui->redoAction->setEnabled(false);
+    ui->checkAction->setEnabled(false);
     setContextMenuPolicy(Qt::NoContextMenu);
 
     connect(recentMenu, &QMenu::aboutToShow, this, &MainWindow::onRecentMenuAboutToShow);
@@ -251,6 +254,18 @@ void MainWindow::on_aboutAction_triggered()
     dialog.exec();
 }
 
+// The check sees the route as it is in the editor, unsaved changes included; the list stays open
+// beside the window while the user mends what it found.
+void MainWindow::on_checkAction_triggered()
+{
+    if (!currentRoutePage)
+        return;
+    checkDialog->showProblems(currentRoutePage, currentRoutePage->checkRoute());
+    checkDialog->show();
+    checkDialog->raise();
+    checkDialog->activateWindow();
+}
+
 void MainWindow::on_tabWidget_tabCloseRequested(int index)
 {
     if (maybeSaveTab(index))
@@ -266,6 +281,7 @@ void MainWindow::on_tabWidget_currentChanged(int index)
         currentRoutePage->stopPlaying();
     }
     currentRoutePage = qobject_cast<RouteForm *>(ui->tabWidget->widget(index));
+    ui->checkAction->setEnabled(currentRoutePage != nullptr);
     if (!currentRoutePage) {
         ui->saveAction->setEnabled(false);
         ui->undoAction->setEnabled(false);

@@ -10,6 +10,7 @@
 
 class QAction;
 class QMenu;
+class RouteCheckDialog;
 class RouteForm;
 class TabloColorDialog;
 
@@ -49,6 +50,7 @@ private slots:
     void on_undoAction_triggered();
     void on_redoAction_triggered();
     void on_aboutAction_triggered();
+    void on_checkAction_triggered();
     void on_tabWidget_tabCloseRequested(int index);
     void on_tabWidget_currentChanged(int index);
     void onRecentMenuClicked(QAction *action);
@@ -72,6 +74,7 @@ private:
     QPointer<RouteForm> currentRoutePage;
     QMenu *recentMenu;
     TabloColorDialog *colorDialog;
+    RouteCheckDialog *checkDialog;
     QString lastRoutePath;
     const QList<uint> basicColors;
     QList<uint> recentColors;

@@ -1,6 +1,7 @@
 // Opens the large route into a route page, and undoes and redoes single edits on it: the
 // waits a user feels when a route opens and at every Ctrl+Z.
 
+#include "boardcheck.h"
 #include "frontboardcommands.h"
 #include "fronttablowidget.h"
 #include "largeroute.h"
@@ -31,6 +32,7 @@ private slots:
     void keystroke();
     void layoutSwitch();
     void addAndRemove();
+    void check();
 
 private:
     QTemporaryDir m_dir;
@@ -213,6 +215,28 @@ void BenchRouteForm::addAndRemove()
     QCOMPARE(page.route().stationCount(), largeRouteStops);
     qInfo("add a stop: %s; remove it: %s (%d runs)", adding.text().constData(), removing.text().constData(),
           adding.runs);
+}
+
+// The route check of the large route with every file it names in its folder.
+void BenchRouteForm::check()
+{
+    RouteData route;
+    QVERIFY(route.load(m_folder));
+    for (int index = 0; index < route.stationCount(); ++index) {
+        for (const QString &name : route.stationAt(index)->soundFiles + route.stationAt(index)->textFiles)
+            QVERIFY(QFile(m_folder + QLatin1Char('/') + name).open(QIODevice::WriteOnly));
+    }
+    for (const QString &name : route.adTextFiles())
+        QVERIFY(QFile(route.adFolder() + QLatin1Char('/') + name).open(QIODevice::WriteOnly));
+    Timing checking;
+    QElapsedTimer timer;
+    int problems = 0;
+    for (int run = 0; run < 10; ++run) {
+        timer.start();
+        problems = checkRouteAndBoards(route, EditorIni(), route.looksAlternating()).size();
+        checking.add(timer.nsecsElapsed());
+    }
+    qInfo("check: %s, %d problems (%d runs)", checking.text().constData(), problems, checking.runs);
 }
 
 QTEST_MAIN(BenchRouteForm)

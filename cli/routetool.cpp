@@ -1,11 +1,13 @@
 #include "routetool.h"
 
+#include "boardcheck.h"
 #include "boardfeed.h"
 #include "boardrender.h"
 #include "editorini.h"
 #include "fronttablotype.h"
 #include "fronttablowidget.h"
 #include "routedata.h"
+#include "checkreport.h"
 #include "routedump.h"
 #include "tablofont.h"
 
@@ -13,6 +15,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIODevice>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QSaveFile>
 
 #include <limits>
@@ -106,17 +110,64 @@ QList<RouteTool::Command> RouteTool::commands()
          measureOptions(),
          &RouteTool::measure,
          true},
+        {QStringLiteral("check"),
+         tr("Check the routes of the FOLDERs for what the unit would announce or show wrong. Exit status 0 when no "
+            "route has errors, 1 when one has, 2 when a route cannot be read."),
+         {{QStringLiteral("FOLDER..."), tr("The route folders.")}},
+         checkOptions(),
+         &RouteTool::check,
+         true},
     };
+}
+
+QList<QCommandLineOption> RouteTool::checkOptions()
+{
+    return {
+        {QStringLiteral("json"), tr("Print the problems as JSON: an object per folder, a list of them for several.")},
+        {QStringLiteral("strict"), tr("Fail on warnings as well as on errors.")},
+    };
+}
+
+int RouteTool::check(const QCommandLineParser &parser)
+{
+    const bool json = parser.isSet(QStringLiteral("json"));
+    const bool strict = parser.isSet(QStringLiteral("strict"));
+    QJsonArray reports;
+    QByteArray text;
+    bool failed = false;
+    for (const QString &argument : parser.positionalArguments()) {
+        const QString folder = folderArgument(argument);
+        RouteData route;
+        if (!route.load(routePath(folder))) {
+            m_err.write(tr("marvolt-route: cannot read the station list of %1.\n").arg(folder).toUtf8());
+            return UsageError;
+        }
+        EditorIni types;
+        types.read(routePath(folder));
+        const QList<RouteProblem> problems = checkRouteAndBoards(route, types, route.looksAlternating());
+        for (const RouteProblem &problem : problems)
+            failed = failed || problem.severity == RouteProblem::Error
+                || (strict && problem.severity == RouteProblem::Warning);
+        if (json)
+            reports.append(checkReportJson(folder, problems));
+        else
+            text += checkReportText(folder, problems);
+    }
+    if (json)
+        text = (reports.size() == 1 ? QJsonDocument(reports.first().toObject()) : QJsonDocument(reports)).toJson();
+    m_out.write(text);
+    return failed ? Failure : Success;
 }
 
 QList<QCommandLineOption> RouteTool::measureOptions()
 {
     return {
-        {QStringLiteral("font"), tr("The board font by name: Font32, Font20, Font16, Font12, Font10Bold, Font10Thin, "
-                                    "Font8Bold, Font8Thin, Digits16, Digits20, Digits24 or Digits32."),
+        {QStringLiteral("font"),
+         tr("The board font by name: Font32, Font20, Font16, Font12, Font10Bold, Font10Thin, "
+            "Font8Bold, Font8Thin, Digits16, Digits20, Digits24 or Digits32."),
          QStringLiteral("NAME")},
-        {QStringLiteral("height"), tr("The font the boards use for a line of H dots (16 when neither option is given)."),
-         QStringLiteral("H")},
+        {QStringLiteral("height"),
+         tr("The font the boards use for a line of H dots (16 when neither option is given)."), QStringLiteral("H")},
         {QStringLiteral("bold"), tr("With --height: the thick font where a height has two.")},
     };
 }

@@ -55,6 +55,8 @@ private:
     static QList<QCommandLineOption> renderOptions();
     int measure(const QCommandLineParser &parser);
     static QList<QCommandLineOption> measureOptions();
+    int check(const QCommandLineParser &parser);
+    static QList<QCommandLineOption> checkOptions();
 
     static QString argumentNames(const Command &command);
     static QString toolHelp();

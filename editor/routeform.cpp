@@ -5,11 +5,13 @@
 #include "routeform.h"
 #include "ui_routeform.h"
 
+#include "boardcheck.h"
 #include "fronttablowidget.h"
 #include "generalcommands.h"
 #include "routemodel.h"
 #include "sofitcolormodel.h"
 #include "stationcommands.h"
+#include "textrules.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -560,4 +562,53 @@ void RouteForm::markStationChange(int station, StationTab tab)
 {
     m_lastChange.station = station;
     m_lastChange.stationTab = tab;
+}
+
+QList<RouteProblem> RouteForm::checkRoute()
+{
+    clearWidgetFocus();
+    return checkRouteAndBoards(m_route, m_tabloTypes, isNextSeparate());
+}
+
+// A problem of a stop shows the tab of what it is about; one of the route shows the tab of
+// the file it is in.
+void RouteForm::showProblem(const RouteProblem &problem)
+{
+    const QString code = problem.code;
+    showStation(problem.station);
+    if (problem.station >= 0) {
+        StationTab tab = StopTab;
+        if (code == QLatin1String("missing-file"))
+            tab = fileKind(problem.file) == SoundFile ? SoundTab : TextTab;
+        else if (problem.file == RouteData::fileName(RouteData::CoordinatesFile))
+            tab = CoordinateTab;
+        ui->stationTabs->setCurrentIndex(tab);
+        if (problem.language >= 0 && problem.language < m_langCount)
+            selectLanguage(StationLanguage, problem.language);
+        return;
+    }
+    const struct
+    {
+        RouteData::RouteFileId file;
+        RouteTab tab;
+        LanguageGroup language;
+    } boards[] = {{RouteData::StationListFile, FrontTab, FrontLanguage},
+                  {RouteData::SideBoardFile, SideTab, SideLanguage},
+                  {RouteData::BackBoardFile, BackTab, BackLanguage}};
+    ui->routeTabs->setCurrentIndex(GeneralTab);
+    for (const auto &board : boards) {
+        if (problem.file == RouteData::fileName(board.file) && code != QLatin1String("ignored-line")
+            && code != QLatin1String("legacy-encoding")) {
+            ui->routeTabs->setCurrentIndex(board.tab);
+            if (problem.language >= 0 && problem.language < m_langCount)
+                selectLanguage(board.language, problem.language);
+        }
+    }
+    if (problem.file == RouteData::fileName(RouteData::ScriptFile) && code != QLatin1String("legacy-encoding"))
+        ui->routeTabs->setCurrentIndex(SalonTab);
+    if (code == QLatin1String("missing-ad-folder") || (code == QLatin1String("missing-file") && problem.station < 0)
+        || problem.file == RouteData::fileName(RouteData::AdTextsFile)) {
+        ui->routeTabs->setCurrentIndex(SalonTab);
+        ui->salonOrderTabs->setCurrentIndex(AdTab);
+    }
 }

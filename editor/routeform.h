@@ -2,6 +2,7 @@
 
 #include "editorini.h"
 #include "fronttablotype.h"
+#include "routecheck.h"
 #include "routedata.h"
 
 #include <QBasicTimer>
@@ -151,6 +152,11 @@ public:
     void removeFile(FileList list, int station, int position);
     void moveFile(FileList list, int station, int from, int to);
     void setAdFolder(const QString &path);
+    // The problems of the route as it is now, a pending edit included.
+    QList<RouteProblem> checkRoute();
+    // Shows the stop, tab and language a problem concerns.
+    void showProblem(const RouteProblem &problem);
+
     // Opens the desktop's file manager on path: a folder, or the folder of a file with the file
     // selected.
     void showInExplorer(const QString &path);

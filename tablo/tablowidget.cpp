@@ -120,6 +120,7 @@ void TabloWidget::fillRect(int x, int y, int w, int h)
 void TabloWidget::clearBoard()
 {
     fillRect(0, 0, cols, rows);
+    clippedText = false;
 }
 
 void TabloWidget::clearColumnBuffer()
@@ -138,12 +139,15 @@ int TabloWidget::drawText(QStringView text, int x, int y, const TabloFont &font,
             x += (clipRight - x - width) / 2;
     }
     for (const QChar character : text) {
-        if (x >= clipRight)
+        if (x >= clipRight) {
+            clippedText = true;
             break;
+        }
         const int glyphIndex = font.charToGlyph(character.unicode());
         if (glyphIndex < 0)
             continue;
         const TabloGlyphWidth width = glyphWidth(font, glyphIndex);
+        clippedText = clippedText || x + width.columns > clipRight;
         drawGlyph(font, glyphIndex, width.columns, x, y);
         x += width.advance;
     }

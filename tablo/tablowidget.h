@@ -56,6 +56,8 @@ public:
     // the clip; centred moves it to the middle between x and the clip's right edge when it
     // fits. Returns the x after the last glyph drawn.
     int drawText(QStringView text, int x, int y, const TabloFont &font, bool centred = false);
+    // Whether a text drawn since the board was last cleared did not fit in the clip.
+    bool textClipped() const { return clippedText; }
     // Draws the glyph of character at the left of the running line's staging strip, glyph top on
     // row y; its dark dots and the rest of those strip rows become background. Returns the
     // glyph's advance, 0 when the character has no glyph.
@@ -112,4 +114,6 @@ private:
     // The part of a region that lies on the board; empty when none does.
     QRect boardRegion(int x, int y, int w, int h) const;
     int pitchFor(const QSize &size) const;
+
+    bool clippedText = false;
 };

@@ -43,6 +43,8 @@ private slots:
     void renderFailure();
     void measure_data();
     void measure();
+    void check_data();
+    void check();
 };
 
 namespace {
@@ -683,6 +685,48 @@ void TestCli::measure()
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.out, widths);
     QVERIFY(run.err.isEmpty());
+}
+
+void TestCli::check_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<bool>("withError");
+    QTest::addColumn<int>("exitCode");
+
+    // The example leaves one stop without a position: a warning.
+    QTest::newRow("warnings only") << QStringList() << false << 0;
+    QTest::newRow("warnings, strict") << QStringList{"--strict"} << false << 1;
+    QTest::newRow("an error") << QStringList() << true << 1;
+}
+
+// Two folders in one run: a list of reports, each with its problems and counts.
+void TestCli::check()
+{
+    QFETCH(QStringList, options);
+    QFETCH(bool, withError);
+    QFETCH(int, exitCode);
+    QTemporaryDir dir;
+    const QString example = exampleCopy(dir);
+    const QString other = dir.filePath(QStringLiteral("other"));
+    QVERIFY(copyFolder(example, other));
+    if (withError)
+        QVERIFY(QFile::remove(other + QStringLiteral("/vokzal.txt")));
+    const ToolRun run = runTool(QStringList{QStringLiteral("check"), QStringLiteral("--json"), example, other} + options);
+    QCOMPARE(run.exitCode, exitCode);
+    const QJsonArray reports = QJsonDocument::fromJson(run.out).array();
+    QCOMPARE(reports.size(), 2);
+    const QJsonObject report = reports.at(1).toObject();
+    QCOMPARE(report.value(QLatin1String("folder")).toString(), other);
+    QCOMPARE(report.value(QLatin1String("counts")).toObject().value(QLatin1String("error")).toInt(), withError ? 1 : 0);
+    const QJsonObject first = report.value(QLatin1String("problems")).toArray().at(0).toObject();
+    QCOMPARE(first.keys(), (QStringList{"code", "file", "language", "message", "severity", "stop"}));
+    QCOMPARE(first.value(QLatin1String("code")).toString(),
+             withError ? QStringLiteral("missing-file") : QStringLiteral("no-position"));
+    QCOMPARE(first.value(QLatin1String("stop")).toInt(), withError ? 6 : 8);
+
+    const ToolRun text = runTool({QStringLiteral("check"), other});
+    QVERIFY(text.out.startsWith((other + QStringLiteral(": ")).toUtf8()));
+    QCOMPARE(runTool({QStringLiteral("check"), dir.filePath(QStringLiteral("none"))}).exitCode, 2);
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 #include "messageboxanswerer.h"
 #include "routeform.h"
+#include "stationcommands.h"
 #include "tablocolordialog.h"
 #include "testsettings.h"
 
@@ -13,6 +14,9 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTreeView>
+#include <QTreeWidget>
+#include <QUndoStack>
 #include <QToolButton>
 #include <QtTest>
 
@@ -42,6 +46,7 @@ private slots:
     void failedSaveKeepsTab();
     void cancelKeepsEarlierTabs();
     void boardTypesFromSettings();
+    void checkShowsProblemOfUnsavedEdit();
 
 private:
     QString makeRoute(const QString &name);
@@ -427,6 +432,29 @@ void TestMainWindow::boardTypesFromSettings()
 
     routePage->setBackTabloType(FrontTablo20x40Color);
     QCOMPARE(QSettings().value(QStringLiteral("backTablo/type")).toInt(), 11);
+}
+
+// The check sees the route as edited, and a problem it lists leads to its stop.
+void TestMainWindow::checkShowsProblemOfUnsavedEdit()
+{
+    MainWindow window;
+    window.openRouteFolder(makeRoute(QStringLiteral("12")));
+    RouteForm *routePage = page(window, 0);
+    routePage->undoStack()->push(new SetStationNameCmd(routePage, 0, 0, QStringLiteral("ENDLESS")));
+    action(window, "checkAction")->trigger();
+    auto *list = window.findChild<QTreeWidget *>(QStringLiteral("problemList"));
+    QVERIFY(list->isVisible());
+    QTreeWidgetItem *found = nullptr;
+    for (int row = 0; row < list->topLevelItemCount(); ++row) {
+        if (list->topLevelItem(row)->toolTip(2).startsWith(QLatin1String("reserved-name")))
+            found = list->topLevelItem(row);
+    }
+    QVERIFY(found);
+    QCOMPARE(found->text(1), QStringLiteral("1"));
+    routePage->findChild<QTreeView *>(QStringLiteral("stationList"))->setCurrentIndex(QModelIndex());
+    emit list->itemActivated(found, 0);
+    QCOMPARE(routePage->currentStation(), 0);
+    QVERIFY(routePage->findChild<QWidget *>(QStringLiteral("stationTab"))->isVisibleTo(routePage));
 }
 
 QTEST_MAIN(TestMainWindow)

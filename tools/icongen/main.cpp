@@ -174,6 +174,19 @@ void drawStop(QPainter &painter)
     fillRoundedRect(painter, QRectF(13, 13, 38, 38), 5, Blue);
 }
 
+// The route check: a clipboard with a tick, the list of problems it finds.
+void drawCheck(QPainter &painter)
+{
+    fillRoundedRect(painter, QRectF(11, 8, 42, 52), 5, Blue);
+    fillRoundedRect(painter, QRectF(16, 15, 32, 40), 3, White);
+    fillRoundedRect(painter, QRectF(23, 4, 18, 9), 3, BlueDark);
+    QPainterPath tick;
+    tick.moveTo(22, 35);
+    tick.lineTo(29, 43);
+    tick.lineTo(43, 25);
+    strokePath(painter, tick, Green, 7);
+}
+
 // Attaching moves the name from the list of all files on the right into the
 // attached list on the left, so the arrow points left.
 void drawAdd(QPainter &painter)
@@ -315,6 +328,7 @@ int main(int argc, char *argv[])
         {"newfile", drawNewFile},
         {"edit", drawEdit},
         {"movefolder", drawMoveFolder},
+        {"check", drawCheck},
     };
     for (const Icon &icon : icons) {
         if (!writeIcon(folder, icon)) {
