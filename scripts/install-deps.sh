@@ -2,7 +2,8 @@
 # Installs the Debian packages that building, running and testing Marvolt need; clang and its
 # runtime (libFuzzer, the sanitizers) build the fuzzers of "make fuzz". The GStreamer plugins play
 # the announcement files (WAV, MP3 and APE, which takes libav); dbus-daemon gives the tests a
-# session bus of their own.
+# session bus of their own. libzip reads the GTFS feeds that routes are imported from, found
+# through pkg-config.
 # Idempotent: asks apt only when dpkg reports a package missing.
 set -eu
 
@@ -22,6 +23,8 @@ dbus-daemon
 qtpositioning5-dev
 clang
 libclang-rt-14-dev
+libzip-dev
+pkg-config
 "
 
 missing=""

@@ -1,0 +1,241 @@
+// Imports one line from a feed whose stop_times.txt has a million rows, the timetable of a large
+// city: the time that takes, and the memory, which has to stay far below the size of the feed
+// because the rows are streamed out of the archive and only the line's own are kept.
+
+#include "gtfsimport.h"
+#include "routedata.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <functional>
+
+#include <malloc.h>
+
+#include <zip.h>
+
+class BenchGtfsImport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void import();
+    void cleanupTestCase();
+
+private:
+    QTemporaryDir m_dir;
+    QString m_feedPath;
+    qint64 m_nanoseconds = 0;
+    int m_runs = 0;
+    qint64 m_startKilobytes = -1;
+    qint64 m_peakKilobytes = -1;
+};
+
+namespace {
+
+// 400 routes of 50 trips each way over 25 stops give the million rows of stop_times.txt.
+const int routeCount = 400;
+const int tripsPerDirection = 50;
+const int stopsPerTrip = 25;
+const int stopCount = 6000;
+const char *const tables[] = {"agency.txt", "routes.txt", "trips.txt", "stops.txt", "stop_times.txt"};
+
+QByteArray clockTime(int minutes)
+{
+    return QByteArray::number(minutes / 600) + QByteArray::number(minutes / 60 % 10) + ':'
+        + QByteArray::number(minutes % 60 / 10) + QByteArray::number(minutes % 10) + ":00";
+}
+
+QByteArray routeId(int route)
+{
+    return "MGT_R" + QByteArray::number(1000 + route);
+}
+
+QByteArray tripId(int route, int direction, int trip)
+{
+    return routeId(route) + "_D" + QByteArray::number(direction) + "_T" + QByteArray::number(100 + trip);
+}
+
+QByteArray stopId(int stop)
+{
+    return 'S' + QByteArray::number(10000 + stop);
+}
+
+// The stop at position of a trip: each route runs through its own stretch of the stop pool, the
+// return direction backwards, and a detour takes three stops of the middle from elsewhere.
+int tripStop(int route, int direction, int position, bool detour)
+{
+    const int along = direction == 0 ? position : stopsPerTrip - 1 - position;
+    const bool detoured = detour && along >= 10 && along < 13;
+    return (route * 15 + along * 7 + (detoured ? stopCount / 2 : 0)) % stopCount;
+}
+
+// Writes a table row by row through a buffer, as an exporter streams a large timetable.
+bool writeTable(const QString &path, const QByteArray &header, int rows, const std::function<QByteArray(int)> &row)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QByteArray buffer = header + '\n';
+    for (int index = 0; index < rows; ++index) {
+        buffer += row(index);
+        if (buffer.size() > (1 << 20)) {
+            if (file.write(buffer) != buffer.size())
+                return false;
+            buffer.clear();
+        }
+    }
+    return file.write(buffer) == buffer.size() && file.flush();
+}
+
+QByteArray stopTimeRows(int tripNumber)
+{
+    const int route = tripNumber / (2 * tripsPerDirection);
+    const int direction = tripNumber / tripsPerDirection % 2;
+    const int trip = tripNumber % tripsPerDirection;
+    // Every fifth trip makes the detour, so that each direction has a second, rarer pattern.
+    const bool detour = trip % 5 == 4;
+    const QByteArray id = tripId(route, direction, trip);
+    QByteArray rows;
+    for (int position = 0; position < stopsPerTrip; ++position) {
+        const int minutes = 330 + trip * 20 + direction * 10 + position * 2;
+        rows += id + ',' + clockTime(minutes) + ',' + clockTime(minutes) + ','
+            + stopId(tripStop(route, direction, position, detour)) + ',' + QByteArray::number(position + 1) + ",,0,0,"
+            + QByteArray::number(position * 0.612, 'f', 3) + ",1\n";
+    }
+    return rows;
+}
+
+bool writeFeedTables(const QString &folder)
+{
+    const int trips = routeCount * 2 * tripsPerDirection;
+    return writeTable(folder + QLatin1String("/agency.txt"), "agency_id,agency_name,agency_url,agency_timezone", 1,
+                      [](int) -> QByteArray {
+                          return QByteArray("MGT,Мосгортранс,https://transport.example.org,Europe/Moscow\n");
+                      })
+        && writeTable(folder + QLatin1String("/routes.txt"),
+                      "route_id,agency_id,route_short_name,route_long_name,route_type", routeCount,
+                      [](int route) -> QByteArray {
+                          return routeId(route) + ",MGT," + QByteArray::number(route + 1) + ",\"Улица " + stopId(route)
+                              + " — Площадь " + stopId(route + 1) + "\",3\n";
+                      })
+        && writeTable(folder + QLatin1String("/trips.txt"), "route_id,service_id,trip_id,trip_headsign,direction_id",
+                      trips,
+                      [](int trip) -> QByteArray {
+                          const int route = trip / (2 * tripsPerDirection);
+                          const int direction = trip / tripsPerDirection % 2;
+                          return routeId(route) + (trip % 2 ? ",WE," : ",WD,")
+                              + tripId(route, direction, trip % tripsPerDirection) + ",Конечная,"
+                              + QByteArray::number(direction) + '\n';
+                      })
+        && writeTable(folder + QLatin1String("/stops.txt"), "stop_id,stop_code,stop_name,stop_lat,stop_lon", stopCount,
+                      [](int stop) -> QByteArray {
+                          return stopId(stop) + ',' + QByteArray::number(stop) + ",\"Улица Строителей, дом "
+                              + QByteArray::number(stop) + "\"," + QByteArray::number(55.5 + stop * 1e-4, 'f', 6) + ','
+                              + QByteArray::number(37.3 + stop * 2e-4, 'f', 6) + '\n';
+                      })
+        && writeTable(folder + QLatin1String("/stop_times.txt"),
+                      "trip_id,arrival_time,departure_time,stop_id,stop_sequence,stop_headsign,pickup_type,"
+                      "drop_off_type,shape_dist_traveled,timepoint",
+                      trips, stopTimeRows);
+}
+
+// Zips the tables of folder into path; libzip compresses them from disk as it closes the archive.
+bool zipTables(const QString &folder, const QString &path)
+{
+    int code = 0;
+    zip_t *archive = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &code);
+    if (!archive)
+        return false;
+    for (const char *table : tables) {
+        const QByteArray file = QFile::encodeName(folder + QLatin1Char('/') + QLatin1String(table));
+        zip_source_t *source = zip_source_file(archive, file.constData(), 0, -1);
+        if (!source || zip_file_add(archive, table, source, 0) < 0) {
+            zip_source_free(source);
+            zip_discard(archive);
+            return false;
+        }
+    }
+    return zip_close(archive) == 0;
+}
+
+// Linux keeps the peak resident size of the process in VmHWM, and resets it when "5" is written
+// to clear_refs.
+bool resetPeakMemory()
+{
+    QFile file(QStringLiteral("/proc/self/clear_refs"));
+    return file.open(QIODevice::WriteOnly) && file.write("5") == 1;
+}
+
+// A size in kB from /proc/self/status, -1 where there is none.
+qint64 statusKilobytes(const QByteArray &key)
+{
+    QFile file(QStringLiteral("/proc/self/status"));
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        if (line.startsWith(key + ':'))
+            return line.mid(key.size() + 1).trimmed().split(' ').value(0).toLongLong();
+    }
+    return -1;
+}
+
+qint64 fileSize(const QString &path)
+{
+    return QFileInfo(path).size();
+}
+
+} // namespace
+
+void BenchGtfsImport::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    QVERIFY(writeFeedTables(m_dir.path()));
+    m_feedPath = m_dir.filePath(QStringLiteral("feed.zip"));
+    QVERIFY(zipTables(m_dir.path(), m_feedPath));
+}
+
+void BenchGtfsImport::import()
+{
+    // What the feed's generation freed goes back to the system first, so that the import cannot
+    // hide inside it.
+    malloc_trim(0);
+    const bool peakKnown = resetPeakMemory();
+    m_startKilobytes = statusKilobytes("VmRSS");
+    QElapsedTimer timer;
+    QBENCHMARK
+    {
+        RouteData route;
+        QString error;
+        timer.start();
+        QVERIFY2(importGtfsRoute(m_feedPath, {QStringLiteral("250"), QString(), QString()},
+                                 m_dir.filePath(QStringLiteral("route")), route, error),
+                 qPrintable(error));
+        m_nanoseconds += timer.nsecsElapsed();
+        ++m_runs;
+        QCOMPARE(route.stationCount(), 2 * stopsPerTrip);
+    }
+    if (peakKnown)
+        m_peakKilobytes = statusKilobytes("VmHWM");
+}
+
+void BenchGtfsImport::cleanupTestCase()
+{
+    if (m_runs == 0)
+        return;
+    const QString stopTimes = m_dir.filePath(QStringLiteral("stop_times.txt"));
+    qInfo("import: %.0f ms per run (mean of %d runs); stop_times.txt %.1f MB, feed %.1f MB zipped",
+          m_nanoseconds / 1e6 / m_runs, m_runs, fileSize(stopTimes) / 1e6, fileSize(m_feedPath) / 1e6);
+    // The peak is that of the whole process, Qt's libraries included; the size before the import
+    // tells how much of it the import added.
+    qInfo("resident memory: %lld kB before the import, %lld kB at its peak (-1: unknown here)", m_startKilobytes,
+          m_peakKilobytes);
+}
+
+QTEST_GUILESS_MAIN(BenchGtfsImport)
+#include "bench_gtfsimport.moc"
