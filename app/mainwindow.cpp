@@ -2,6 +2,7 @@
 #include "ui_mainwindow.h"
 
 #include "aboutdialog.h"
+#include "gtfsimport.h"
 #include "routecheckdialog.h"
 #include "routeform.h"
 #include "savequestion.h"
@@ -11,6 +12,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QMenu>
 #include <QMessageBox>
 #include <QSettings>
@@ -78,6 +80,7 @@ MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , ui(std::make_unique<Ui::MainWindow>())
     , recentMenu(new QMenu(this))
+    , importGtfsAction(new QAction(tr("Импорт из GTFS…"), this))
     , colorDialog(nullptr)
     , checkDialog(new RouteCheckDialog(this))
     , basicColors({0x800000, 0x008000, 0x804000, 0x808000, 0x404040, 0x008080, 0x000080})
@@ -94,6 +97,7 @@ MainWindow::MainWindow(QWidget *parent)
 
     connect(recentMenu, &QMenu::aboutToShow, this, &MainWindow::onRecentMenuAboutToShow);
     connect(recentMenu, &QMenu::triggered, this, &MainWindow::onRecentMenuClicked);
+    connect(importGtfsAction, &QAction::triggered, this, &MainWindow::onImportGtfsTriggered);
     createOpenButton();
 
     const QStringList recentRoutes = readRecentRoutes();
@@ -204,12 +208,14 @@ void MainWindow::onRecentMenuAboutToShow()
     recentMenu->clear();
     for (const QString &path : readRecentRoutes())
         recentMenu->addAction(path);
+    recentMenu->addSeparator();
+    recentMenu->addAction(importGtfsAction);
 }
 
 void MainWindow::onRecentMenuClicked(QAction *action)
 {
     const QString path = action->text();
-    if (path.isEmpty())
+    if (path.isEmpty() || action == importGtfsAction)
         return;
     // A folder moved or deleted since would open as an example route that can never be saved.
     if (!QFileInfo(path).isDir()) {
@@ -228,6 +234,42 @@ void MainWindow::onOpenBtnClicked()
                                                            QFileDialog::ShowDirsOnly);
     if (!path.isEmpty())
         openRouteFolder(path);
+}
+
+// A new route from the city's published timetable data: the feed, one of its lines, and an empty
+// folder for it; the route then opens like any other.
+void MainWindow::onImportGtfsTriggered()
+{
+    const QString feed
+        = QFileDialog::getOpenFileName(this, tr("Выберите данные GTFS"), QString(), tr("Данные GTFS (*.zip)"));
+    if (feed.isEmpty())
+        return;
+    QList<GtfsRouteSummary> routes;
+    QString error;
+    if (!listGtfsRoutes(feed, routes, error) || routes.isEmpty()) {
+        QMessageBox::critical(this, tr("Импорт из GTFS"),
+                              routes.isEmpty() && error.isEmpty() ? tr("В данных нет маршрутов.") : error);
+        return;
+    }
+    QStringList names;
+    for (const GtfsRouteSummary &route : routes)
+        names.append(tr("%1 — %2 (рейсов туда %3, обратно %4)")
+                         .arg(route.shortName.isEmpty() ? route.id : route.shortName, route.longName)
+                         .arg(route.trips[0])
+                         .arg(route.trips[1]));
+    bool chosen = false;
+    const QString name = QInputDialog::getItem(this, tr("Импорт из GTFS"), tr("Маршрут:"), names, 0, false, &chosen);
+    if (!chosen)
+        return;
+    const QString folder = QFileDialog::getExistingDirectory(this, tr("Выберите пустую папку для маршрута"),
+                                                             QFileInfo(feed).path(), QFileDialog::ShowDirsOnly);
+    if (folder.isEmpty())
+        return;
+    if (!importGtfsIntoFolder(feed, {routes.at(names.indexOf(name)).id, QString(), QString()}, folder, error)) {
+        QMessageBox::critical(this, tr("Импорт из GTFS"), error);
+        return;
+    }
+    openRouteFolder(folder);
 }
 
 void MainWindow::on_saveAction_triggered()

@@ -56,6 +56,7 @@ private slots:
     void onRecentMenuClicked(QAction *action);
     void onRecentMenuAboutToShow();
     void onOpenBtnClicked();
+    void onImportGtfsTriggered();
     void onFrontTabloTypeChanged(FrontTabloType tabloType);
     void onSideTabloTypeChanged(FrontTabloType tabloType);
     void onBackTabloTypeChanged(FrontTabloType tabloType);
@@ -73,6 +74,7 @@ private:
     std::unique_ptr<Ui::MainWindow> ui;
     QPointer<RouteForm> currentRoutePage;
     QMenu *recentMenu;
+    QAction *importGtfsAction;
     TabloColorDialog *colorDialog;
     RouteCheckDialog *checkDialog;
     QString lastRoutePath;

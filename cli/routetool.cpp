@@ -6,6 +6,7 @@
 #include "editorini.h"
 #include "fronttablotype.h"
 #include "fronttablowidget.h"
+#include "gtfsimport.h"
 #include "routedata.h"
 #include "checkreport.h"
 #include "routedump.h"
@@ -117,7 +118,74 @@ QList<RouteTool::Command> RouteTool::commands()
          checkOptions(),
          &RouteTool::check,
          true},
+        {QStringLiteral("import-gtfs"),
+         tr("Create a route folder for one line of a GTFS feed: its stops in both directions with names and "
+            "positions, generated announcements, the route number and terminal stops on the boards. FOLDER must be "
+            "empty or absent. With --list, print the feed's routes instead."),
+         {{QStringLiteral("FEED"), tr("The GTFS feed, a zip file.")}, folder},
+         importGtfsOptions(),
+         &RouteTool::importGtfs,
+         false,
+         true},
     };
+}
+
+QList<QCommandLineOption> RouteTool::importGtfsOptions()
+{
+    return {
+        {QStringLiteral("route"), tr("The line: its route_short_name, or else its route_id."), QStringLiteral("NAME")},
+        {QStringLiteral("trip"), tr("Take the stops of this one trip instead of the most frequent pattern."),
+         QStringLiteral("ID")},
+        {QStringLiteral("language"), tr("The translations.txt language of the route's second language."),
+         QStringLiteral("CODE")},
+        {QStringLiteral("list"),
+         tr("Print the routes of the feed: id, short name, long name and the trips of "
+            "each direction, separated by tabs.")},
+    };
+}
+
+int RouteTool::importGtfs(const QCommandLineParser &parser)
+{
+    const QStringList arguments = parser.positionalArguments();
+    if (parser.isSet(QStringLiteral("list"))) {
+        if (arguments.size() != 1)
+            return usageError(tr("import-gtfs --list expects FEED only."), QStringLiteral("import-gtfs"));
+        return listGtfs(arguments.at(0));
+    }
+    if (arguments.size() != 2 || !parser.isSet(QStringLiteral("route")))
+        return usageError(tr("import-gtfs expects FEED, --route NAME and FOLDER."), QStringLiteral("import-gtfs"));
+    const QString folder = folderArgument(arguments.at(1));
+    const GtfsImportOptions options{parser.value(QStringLiteral("route")), parser.value(QStringLiteral("trip")),
+                                    parser.value(QStringLiteral("language"))};
+    QString error;
+    if (!importGtfsIntoFolder(arguments.at(0), options, routePath(folder), error))
+        return fail(error + QLatin1Char('.'));
+    EditorIni().write(routePath(folder));
+    // What the import could not settle, such as stops without positions, is said at once.
+    RouteData route;
+    route.load(routePath(folder));
+    const QList<RouteProblem> problems = checkRouteAndBoards(route, EditorIni(), false);
+    if (!problems.isEmpty())
+        m_out.write(checkReportText(folder, problems));
+    return Success;
+}
+
+int RouteTool::listGtfs(const QString &feed)
+{
+    QList<GtfsRouteSummary> routes;
+    QString error;
+    if (!listGtfsRoutes(feed, routes, error))
+        return fail(error + QLatin1Char('.'));
+    QByteArray text;
+    for (const GtfsRouteSummary &route : routes) {
+        text += QStringList{route.id, route.shortName, route.longName, QString::number(route.trips[0]),
+                            QString::number(route.trips[1])}
+                    .join(QLatin1Char('\t'))
+                    .toUtf8()
+            + '\n';
+    }
+    m_out.write(text);
+    return Success;
 }
 
 QList<QCommandLineOption> RouteTool::checkOptions()
@@ -219,7 +287,8 @@ int RouteTool::runCommand(const Command &command, const QStringList &arguments)
     }
     const int given = parser.positionalArguments().size();
     const int expected = command.arguments.size();
-    if (given != expected && !(command.repeatsLastArgument && given > expected))
+    if (given != expected && !(command.repeatsLastArgument && given > expected)
+        && !(command.lastArgumentOptional && given == expected - 1))
         return usageError(tr("%1 expects %2.").arg(command.name, argumentNames(command)), command.name);
     return (this->*command.run)(parser);
 }

@@ -42,6 +42,8 @@ private:
         int (RouteTool::*run)(const QCommandLineParser &parser);
         // The last argument may be given more than once.
         bool repeatsLastArgument = false;
+        // The last argument may be left out; the command then tells whether it may.
+        bool lastArgumentOptional = false;
     };
 
     static QList<Command> commands();
@@ -57,6 +59,9 @@ private:
     static QList<QCommandLineOption> measureOptions();
     int check(const QCommandLineParser &parser);
     static QList<QCommandLineOption> checkOptions();
+    int importGtfs(const QCommandLineParser &parser);
+    static QList<QCommandLineOption> importGtfsOptions();
+    int listGtfs(const QString &feed);
 
     static QString argumentNames(const Command &command);
     static QString toolHelp();

@@ -1,4 +1,5 @@
 #include "support/fixturefiles.h"
+#include "support/gtfsfeeds.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -45,6 +46,7 @@ private slots:
     void measure();
     void check_data();
     void check();
+    void importGtfs();
 };
 
 namespace {
@@ -727,6 +729,35 @@ void TestCli::check()
     const ToolRun text = runTool({QStringLiteral("check"), other});
     QVERIFY(text.out.startsWith((other + QStringLiteral(": ")).toUtf8()));
     QCOMPARE(runTool({QStringLiteral("check"), dir.filePath(QStringLiteral("none"))}).exitCode, 2);
+}
+
+// A line of a feed becomes a route folder with editor.ini, the same files the import writes;
+// a folder that holds anything is refused; --list names the routes.
+void TestCli::importGtfs()
+{
+    QTemporaryDir dir;
+    const QString feed = dir.filePath(QStringLiteral("feed.zip"));
+    QVERIFY(writeFeed(feed, fixtureFeed()));
+    const ToolRun list = runTool({QStringLiteral("import-gtfs"), feed, QStringLiteral("--list")});
+    QCOMPARE(list.exitCode, 0);
+    QCOMPARE(list.out.split('\n').first(), QByteArray("R12\t12\tВокзал — Парк \"Дружба\"\t4\t2"));
+
+    const QString folder = dir.filePath(QStringLiteral("route"));
+    const ToolRun run = runTool({QStringLiteral("import-gtfs"), feed, QStringLiteral("--route"), QStringLiteral("12"),
+                                 QStringLiteral("--language"), QStringLiteral("en"), folder});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.out.contains("no-position"));
+    for (const char *name : {"ost.txt", "sidetab.txt", "coord.txt"}) {
+        QByteArray written;
+        QByteArray expected;
+        QVERIFY(readFile(folder + QLatin1Char('/') + QLatin1String(name), written));
+        QVERIFY(readFile(fixture(QStringLiteral("gtfs/expected/")) + QLatin1String(name), expected));
+        QCOMPARE(written, expected);
+    }
+    QVERIFY(QFileInfo::exists(folder + QStringLiteral("/editor.ini")));
+    const ToolRun again = runTool({QStringLiteral("import-gtfs"), feed, QStringLiteral("--route"), QStringLiteral("12"), folder});
+    QCOMPARE(again.exitCode, 1);
+    QVERIFY(again.err.contains("not empty"));
 }
 
 QTEST_GUILESS_MAIN(TestCli)

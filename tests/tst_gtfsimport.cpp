@@ -1,15 +1,13 @@
 #include "csvreader.h"
 #include "fixturefiles.h"
+#include "gtfsfeeds.h"
 #include "gtfsimport.h"
 #include "routedata.h"
 
 #include <QBuffer>
 #include <QDir>
-#include <QMap>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include <zip.h>
 
 // Importing one line of a GTFS feed: the quoting rules of its tables, the route files an
 // imported line saves to, the list of its routes, and what a broken feed or a wrong name reports.
@@ -30,7 +28,6 @@ private slots:
 namespace {
 
 using Rows = QList<QByteArrayList>;
-using FeedFiles = QMap<QString, QByteArray>;
 
 const QStringList routeFiles{QStringLiteral("ost.txt"), QStringLiteral("sidetab.txt"), QStringLiteral("backtab.txt"),
                              QStringLiteral("script.txt"), QStringLiteral("coord.txt")};
@@ -48,38 +45,6 @@ Rows readRows(CsvReader &reader)
         more = reader.readRow();
     }
     return rows;
-}
-
-// The tables of the hand-made feed, by file name.
-FeedFiles fixtureFeed()
-{
-    FeedFiles files;
-    const QDir folder(FixtureFiles::fixture(QStringLiteral("gtfs/feed")));
-    for (const QString &name : folder.entryList(QDir::Files)) {
-        QByteArray content;
-        if (FixtureFiles::readFile(folder.filePath(name), content))
-            files.insert(name, content);
-    }
-    return files;
-}
-
-// Zips files into a new archive at path; the contents must live until the archive is closed.
-bool writeFeed(const QString &path, const FeedFiles &files)
-{
-    int code = 0;
-    zip_t *archive = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &code);
-    if (!archive)
-        return false;
-    for (auto file = files.cbegin(); file != files.cend(); ++file) {
-        zip_source_t *source
-            = zip_source_buffer(archive, file.value().constData(), zip_uint64_t(file.value().size()), 0);
-        if (!source || zip_file_add(archive, file.key().toUtf8().constData(), source, ZIP_FL_ENC_UTF_8) < 0) {
-            zip_source_free(source);
-            zip_discard(archive);
-            return false;
-        }
-    }
-    return zip_close(archive) == 0;
 }
 
 QByteArray readFile(const QString &path)

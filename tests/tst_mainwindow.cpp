@@ -1,4 +1,5 @@
 #include "mainwindow.h"
+#include "gtfsfeeds.h"
 #include "messageboxanswerer.h"
 #include "routeform.h"
 #include "stationcommands.h"
@@ -8,6 +9,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QFile>
 #include <QMenu>
 #include <QPushButton>
@@ -47,6 +49,7 @@ private slots:
     void cancelKeepsEarlierTabs();
     void boardTypesFromSettings();
     void checkShowsProblemOfUnsavedEdit();
+    void importGtfsOpensRoute();
 
 private:
     QString makeRoute(const QString &name);
@@ -170,7 +173,8 @@ void TestMainWindow::recentMenu()
     QCOMPARE(openButton->popupMode(), QToolButton::MenuButtonPopup);
     QMenu *menu = openButton->menu();
     QVERIFY(QMetaObject::invokeMethod(menu, "aboutToShow"));
-    QCOMPARE(menu->actions().size(), 2);
+    // The two folders, then the GTFS import after a separator.
+    QCOMPARE(menu->actions().size(), 4);
     QCOMPARE(menu->actions().at(0)->text(), second);
     menu->actions().at(1)->trigger();
     QCOMPARE(tabs(window)->count(), 3);
@@ -455,6 +459,39 @@ void TestMainWindow::checkShowsProblemOfUnsavedEdit()
     emit list->itemActivated(found, 0);
     QCOMPARE(routePage->currentStation(), 0);
     QVERIFY(routePage->findChild<QWidget *>(QStringLiteral("stationTab"))->isVisibleTo(routePage));
+}
+
+// The feed, its line and an empty folder are asked in turn; the imported route opens in a tab.
+void TestMainWindow::importGtfsOpensRoute()
+{
+    const QString feed = m_routes->filePath(QStringLiteral("feed.zip"));
+    QVERIFY(writeFeed(feed, fixtureFeed()));
+    const QString folder = m_routes->filePath(QStringLiteral("imported"));
+    QVERIFY(QDir().mkpath(folder));
+    MainWindow window;
+    QStringList routes;
+    QTimer timer;
+    connect(&timer, &QTimer::timeout, [&] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        if (auto *files = qobject_cast<QFileDialog *>(dialog)) {
+            if (files->fileMode() == QFileDialog::ExistingFile)
+                files->selectFile(feed);
+            else
+                files->setDirectory(folder);
+            QMetaObject::invokeMethod(files, "accept");
+        } else if (auto *input = qobject_cast<QInputDialog *>(dialog)) {
+            routes = input->comboBoxItems();
+            input->setTextValue(routes.at(0));
+            input->accept();
+        }
+    });
+    timer.start(10);
+    QVERIFY(QMetaObject::invokeMethod(&window, "onImportGtfsTriggered"));
+    QCOMPARE(routes.size(), 2);
+    QCOMPARE(tabs(window)->count(), 1);
+    const RouteData &route = page(window, 0)->route();
+    QCOMPARE(route.stationCount(), 10);
+    QVERIFY(route.stationAt(0)->coordinate.isValid());
 }
 
 QTEST_MAIN(TestMainWindow)
