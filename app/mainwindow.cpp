@@ -9,6 +9,9 @@
 #include "tablocolordialog.h"
 
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -22,6 +25,19 @@
 namespace {
 
 const char recentOpenKey[] = "recentOpen";
+
+// The folders among dropped URLs, as the folder dialog gives them; files and remote URLs are
+// no routes.
+QStringList droppedFolders(const QMimeData *data)
+{
+    QStringList folders;
+    for (const QUrl &url : data->urls()) {
+        const QFileInfo info(url.toLocalFile());
+        if (url.isLocalFile() && info.isDir())
+            folders.append(QDir::cleanPath(info.absoluteFilePath()));
+    }
+    return folders;
+}
 const char recentPathKey[] = "path";
 const char recentColorsKey[] = "recentColors";
 const char recentColorKey[] = "color";
@@ -94,6 +110,7 @@ MainWindow::MainWindow(QWidget *parent)
     ui->redoAction->setEnabled(false);
     ui->checkAction->setEnabled(false);
     setContextMenuPolicy(Qt::NoContextMenu);
+    setAcceptDrops(true);
 
     connect(recentMenu, &QMenu::aboutToShow, this, &MainWindow::onRecentMenuAboutToShow);
     connect(recentMenu, &QMenu::triggered, this, &MainWindow::onRecentMenuClicked);
@@ -352,6 +369,23 @@ void MainWindow::closeTab(int index)
     QWidget *page = ui->tabWidget->widget(index);
     ui->tabWidget->removeTab(index);
     delete page;
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!droppedFolders(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+// Each folder dropped opens in a tab of its own, as if chosen in the folder dialog.
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    const QStringList folders = droppedFolders(event->mimeData());
+    if (folders.isEmpty())
+        return;
+    event->acceptProposedAction();
+    for (const QString &folder : folders)
+        openRouteFolder(folder);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -12,6 +12,7 @@
 #include <QInputDialog>
 #include <QFile>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -50,6 +51,7 @@ private slots:
     void boardTypesFromSettings();
     void checkShowsProblemOfUnsavedEdit();
     void importGtfsOpensRoute();
+    void droppedFolders();
 
 private:
     QString makeRoute(const QString &name);
@@ -492,6 +494,29 @@ void TestMainWindow::importGtfsOpensRoute()
     const RouteData &route = page(window, 0)->route();
     QCOMPARE(route.stationCount(), 10);
     QVERIFY(route.stationAt(0)->coordinate.isValid());
+}
+
+// Folders dropped from the file manager open in tabs; a file among them is passed over, and a
+// drop of files alone is refused.
+void TestMainWindow::droppedFolders()
+{
+    const QString first = makeRoute(QStringLiteral("a"));
+    const QString second = makeRoute(QStringLiteral("b"));
+    MainWindow window;
+    QMimeData folders;
+    folders.setUrls({QUrl::fromLocalFile(first), QUrl::fromLocalFile(second + QStringLiteral("/")),
+                     QUrl::fromLocalFile(first + QStringLiteral("/ost.txt"))});
+    QMimeData file;
+    file.setUrls({QUrl::fromLocalFile(first + QStringLiteral("/ost.txt"))});
+    for (QMimeData *data : {&file, &folders}) {
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&window, &enter);
+        QCOMPARE(enter.isAccepted(), data == &folders);
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&window, &drop);
+    }
+    QCOMPARE(tabs(window)->count(), 2);
+    QCOMPARE(tabs(window)->tabToolTip(1), second);
 }
 
 QTEST_MAIN(TestMainWindow)
