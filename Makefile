@@ -2,6 +2,7 @@
 # make test       installs what is missing, builds, and runs every test through ctest
 # make test-asan  the same tests built with the address and undefined-behaviour sanitizers
 # make fuzz       runs every route-file fuzzer for FUZZ_SECONDS seconds, one after the other
+# make package    builds, and leaves the Debian package marvolt_<version>_<arch>.deb in build/
 
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
@@ -19,7 +20,7 @@ SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:check_initial
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan.supp:print_suppressions=0
 
-.PHONY: all deps configure build run test test-asan fuzz clean
+.PHONY: all deps configure build run test test-asan fuzz package clean
 
 all: build
 
@@ -51,6 +52,9 @@ fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DMARVOLT_FUZZ=ON
 	cmake --build $(FUZZ_DIR) -j$(JOBS) --target $(FUZZ_TARGETS)
 	./scripts/fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)
