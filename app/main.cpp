@@ -1,10 +1,8 @@
+#include "interfacelanguage.h"
 #include "mainwindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 #include <cstdio>
 
@@ -14,10 +12,10 @@ int main(int argc, char *argv[])
     QCoreApplication::setOrganizationName(QStringLiteral("OOO Vektal"));
     QCoreApplication::setApplicationName(QStringLiteral("Marvolt"));
     QCoreApplication::setApplicationVersion(QStringLiteral(MARVOLT_VERSION));
+    // Desktops match the window to its menu entry by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.marvolt.Marvolt"));
 
-    QTranslator qtTranslator;
-    qtTranslator.load(QLatin1String("qt_") + QLocale::system().name(), QLibraryInfo::location(QLibraryInfo::TranslationsPath));
-    application.installTranslator(&qtTranslator);
+    installTranslations(application);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QApplication::translate("main", "Редактор маршрутов информационной системы транспорта"));

@@ -104,6 +104,7 @@ MainWindow::MainWindow(QWidget *parent)
     // The icons live in this static library, so their registration must be asked for.
     Q_INIT_RESOURCE(icons);
     ui->setupUi(this);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/marvolt.png")));
     resize(800, 600);
     ui->saveAction->setEnabled(false);
     ui->undoAction->setEnabled(false);
@@ -243,11 +244,16 @@ void MainWindow::onRecentMenuClicked(QAction *action)
     openRouteFolder(path);
 }
 
-void MainWindow::onOpenBtnClicked()
+// The folder that holds the route opened last: routes are usually kept side by side.
+QString MainWindow::startFolder() const
 {
     const int lastSlash = lastRoutePath.lastIndexOf(QLatin1Char('/'));
-    const QString startFolder = lastSlash < 0 ? lastRoutePath : lastRoutePath.left(lastSlash);
-    const QString path = QFileDialog::getExistingDirectory(this, tr("Выберите папку с маршрутом"), startFolder,
+    return lastSlash < 0 ? lastRoutePath : lastRoutePath.left(lastSlash);
+}
+
+void MainWindow::onOpenBtnClicked()
+{
+    const QString path = QFileDialog::getExistingDirectory(this, tr("Выберите папку с маршрутом"), startFolder(),
                                                            QFileDialog::ShowDirsOnly);
     if (!path.isEmpty())
         openRouteFolder(path);

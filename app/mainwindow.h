@@ -66,6 +66,7 @@ private slots:
 
 private:
     void createOpenButton();
+    QString startFolder() const;
     void addRecentRoute(const QString &path);
     void removeRecentRoute(const QString &path);
     void addRecentColor(uint color);

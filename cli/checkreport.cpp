@@ -3,15 +3,6 @@
 #include <QCoreApplication>
 #include <QJsonArray>
 
-namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("RouteTool", text);
-}
-
-} // namespace
-
 QByteArray checkReportText(const QString &folder, const QList<RouteProblem> &problems)
 {
     QByteArray text;
@@ -19,13 +10,15 @@ QByteArray checkReportText(const QString &folder, const QList<RouteProblem> &pro
         QString line = folder + QLatin1String(": ") + severityName(problem.severity) + QLatin1Char(' ') + problem.code
             + QLatin1Char(' ') + problem.file;
         if (problem.station >= 0)
-            line += tr(", stop %1").arg(problem.station + 1);
+            line += QCoreApplication::translate("RouteTool", ", stop %1").arg(problem.station + 1);
         if (problem.language >= 0)
-            line += tr(", language %1").arg(problem.language + 1);
+            line += QCoreApplication::translate("RouteTool", ", language %1").arg(problem.language + 1);
         text += (line + QLatin1String(": ") + problem.message + QLatin1Char('\n')).toUtf8();
     }
     if (problems.isEmpty())
-        text += (folder + QLatin1String(": ") + tr("no problems") + QLatin1Char('\n')).toUtf8();
+        text += (folder + QLatin1String(": ") + QCoreApplication::translate("RouteTool", "no problems")
+                 + QLatin1Char('\n'))
+                    .toUtf8();
     return text;
 }
 

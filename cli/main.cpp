@@ -1,3 +1,4 @@
+#include "interfacelanguage.h"
 #include "routetool.h"
 
 #include <QApplication>
@@ -29,6 +30,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     qInstallMessageHandler(defaultHandler);
     QCoreApplication::setApplicationName(QStringLiteral("marvolt-route"));
+    installTranslations(app);
     QFile out;
     QFile err;
     out.open(stdout, QIODevice::WriteOnly);

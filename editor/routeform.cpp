@@ -8,6 +8,7 @@
 #include "boardcheck.h"
 #include "fronttablowidget.h"
 #include "generalcommands.h"
+#include "routedefaults.h"
 #include "routemodel.h"
 #include "sofitcolormodel.h"
 #include "stationcommands.h"
@@ -257,7 +258,7 @@ bool RouteForm::fillNextTexts()
 {
     bool changed = false;
     if (m_route.nextWord(0).isEmpty()) {
-        m_route.setNextWord(0, tr("Следующая остановка"));
+        m_route.setNextWord(0, defaultNextWord());
         fillGeneralTab();
         changed = true;
     }

@@ -21,11 +21,6 @@ namespace {
 // Consecutive stops this far apart are most likely a typing error in a position.
 constexpr double distantStopsMetres = 5000;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("RouteCheck", text);
-}
-
 // The unit reads a trailing "_" and one letter of a first-language starting point or
 // destination as a display mode.
 bool endsLikeModeSuffix(const QString &text)
@@ -41,6 +36,8 @@ bool holdsFieldSeparator(const QString &text)
 
 class Checker
 {
+    Q_DECLARE_TR_FUNCTIONS(RouteCheck)
+
 public:
     Checker(const RouteData &route, bool alternating)
         : m_route(route)

@@ -30,6 +30,16 @@ QByteArray defaultSalonTabloOrder()
     return QByteArrayLiteral("(MO)2(MNNSABTR)0");
 }
 
+QString defaultStationWord()
+{
+    return QStringLiteral("Остановка");
+}
+
+QString defaultNextWord()
+{
+    return QStringLiteral("Следующая остановка");
+}
+
 QString defaultSideSeparator()
 {
     return QStringLiteral("hh:mm dd.MM.yy");
@@ -112,8 +122,8 @@ void setExampleInterior(RouteData &route)
 {
     for (int language = 0; language < 2; ++language) {
         const bool first = language == 0;
-        route.setStationWord(language, first ? QStringLiteral("Остановка") : QString());
-        route.setNextWord(language, first ? QStringLiteral("Следующая остановка") : QString());
+        route.setStationWord(language, first ? defaultStationWord() : QString());
+        route.setNextWord(language, first ? defaultNextWord() : QString());
     }
     setScriptDefaults(route);
     route.setNextStationDelay(defaultNextStationDelay);

@@ -22,6 +22,10 @@ QByteArray defaultSalonTabloOrder();
 void setScriptDefaults(RouteData &route);
 // The separator of the side board stop list.
 QString defaultSideSeparator();
+// The announcement words of a new route's first language, which the unit speaks: route content,
+// not interface text, so they stay as they are whatever language the editor shows.
+QString defaultStationWord();
+QString defaultNextWord();
 
 // The colour of the outside boards and of the interior board, 0xRRGGBB.
 constexpr int defaultBoardColor = 0x080400;

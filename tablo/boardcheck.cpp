@@ -41,21 +41,23 @@ void checkBoard(const RouteData &route, OutsideBoard board, FrontTabloType type,
                          language, QCoreApplication::translate("RouteCheck", what).arg(text)});
     };
     if (cut(preview, header, 0, {Shown::Number}))
-        add(-1, header.number, "Номер «%1» не помещается на табло.");
+        add(-1, header.number, QT_TRANSLATE_NOOP("RouteCheck", "Номер «%1» не помещается на табло."));
     for (int language = 0; language < 2; ++language) {
         if (header.startingPoint[language].isEmpty() && header.destination[language].isEmpty())
             continue;
         const bool start = cut(preview, header, language, {Shown::Number, Shown::StartingPoint});
         const bool destination = cut(preview, header, language, {Shown::Number, Shown::Destination});
         if (start)
-            add(language, header.startingPoint[language], "Пункт отправления «%1» не помещается на табло.");
+            add(language, header.startingPoint[language],
+                QT_TRANSLATE_NOOP("RouteCheck", "Пункт отправления «%1» не помещается на табло."));
         if (destination)
-            add(language, header.destination[language], "Пункт назначения «%1» не помещается на табло.");
+            add(language, header.destination[language],
+                QT_TRANSLATE_NOOP("RouteCheck", "Пункт назначения «%1» не помещается на табло."));
         // On one line the two texts may not fit together though each fits alone.
         if (!start && !destination
             && cut(preview, header, language, {Shown::Number, Shown::StartingPoint, Shown::Destination}))
             add(language, header.startingPoint[language] + QLatin1String(" - ") + header.destination[language],
-                "Строка «%1» не помещается на табло.");
+                QT_TRANSLATE_NOOP("RouteCheck", "Строка «%1» не помещается на табло."));
     }
 }
 
