@@ -222,10 +222,13 @@ void TestMainWindow::commandLineFolders()
 {
     const QString first = makeRoute(QStringLiteral("12"));
     const QString second = makeRoute(QStringLiteral("7"));
+    // The folder goes with the test, so the process does not stay in it.
+    const QString current = QDir::currentPath();
     QDir::setCurrent(m_routes->path());
     MainWindow window;
     const QStringList skipped = window.openRouteFolders(
         {QStringLiteral("12/"), second, QStringLiteral("missing"), first + QStringLiteral("/ost.txt")});
+    QDir::setCurrent(current);
     QCOMPARE(skipped, (QStringList{QStringLiteral("missing"), first + QStringLiteral("/ost.txt")}));
     QCOMPARE(tabs(window)->count(), 2);
     // A relative path with a trailing slash opens as the absolute folder the dialog would give.
