@@ -37,7 +37,7 @@ QStringList readAdTextList(const QString &folder)
         : QStringList();
 }
 
-void RouteData::readAdTexts(const std::optional<QByteArray> &content)
+void RouteData::parseAdTexts(const std::optional<QByteArray> &content)
 {
     QList<int> skipped;
     m_adTextFiles = content ? adTextNames(*content, &skipped) : QStringList();

@@ -4,7 +4,7 @@
 #include "linereader.h"
 #include "routedata.h"
 
-void RouteData::readBackBoard(const std::optional<QByteArray> &content)
+void RouteData::parseBackBoard(const std::optional<QByteArray> &content)
 {
     if (!content) {
         // Without its own file the back board shows what the front board shows.

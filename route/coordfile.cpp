@@ -86,7 +86,7 @@ QByteArray stationLine(const Station &station, int number)
 
 } // namespace
 
-void RouteData::readCoordinates(const std::optional<QByteArray> &content)
+void RouteData::parseCoordinates(const std::optional<QByteArray> &content)
 {
     m_nextStationDelay = defaultNextStationDelay;
     if (!content)

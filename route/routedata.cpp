@@ -49,13 +49,13 @@ bool RouteData::loadContents(const QString &folder, const FileContents &contents
 bool RouteData::loadFrom(const FileSource &file)
 {
     m_skippedLines.clear();
-    if (!readStationList(file(StationListFile)))
+    if (!parseStationList(file(StationListFile)))
         return false;
-    readScript(file(ScriptFile));
-    readBackBoard(file(BackBoardFile));
-    readSideBoard(file(SideBoardFile));
-    readCoordinates(file(CoordinatesFile));
-    readAdTexts(file(AdTextsFile));
+    parseScript(file(ScriptFile));
+    parseBackBoard(file(BackBoardFile));
+    parseSideBoard(file(SideBoardFile));
+    parseCoordinates(file(CoordinatesFile));
+    parseAdTexts(file(AdTextsFile));
     return true;
 }
 
@@ -98,46 +98,44 @@ bool RouteData::writeFile(RouteFileId file, const QByteArray &content) const
     return RouteFile::write(filePath(file), content);
 }
 
-// Each file read or written on its own, as the file tests do.
+// Each file read or written on its own, as the file tests do. A file that is missing reads as
+// the route's defaults, and false.
+
+bool RouteData::readOne(RouteFileId file, void (RouteData::*parse)(const std::optional<QByteArray> &))
+{
+    const std::optional<QByteArray> content = readFile(file);
+    (this->*parse)(content);
+    return content.has_value();
+}
 
 bool RouteData::readStationList()
 {
-    return readStationList(readFile(StationListFile));
+    return parseStationList(readFile(StationListFile));
 }
 
 bool RouteData::readScript()
 {
-    const std::optional<QByteArray> content = readFile(ScriptFile);
-    readScript(content);
-    return content.has_value();
+    return readOne(ScriptFile, &RouteData::parseScript);
 }
 
 bool RouteData::readBackBoard()
 {
-    const std::optional<QByteArray> content = readFile(BackBoardFile);
-    readBackBoard(content);
-    return content.has_value();
+    return readOne(BackBoardFile, &RouteData::parseBackBoard);
 }
 
 bool RouteData::readSideBoard()
 {
-    const std::optional<QByteArray> content = readFile(SideBoardFile);
-    readSideBoard(content);
-    return content.has_value();
+    return readOne(SideBoardFile, &RouteData::parseSideBoard);
 }
 
 bool RouteData::readCoordinates()
 {
-    const std::optional<QByteArray> content = readFile(CoordinatesFile);
-    readCoordinates(content);
-    return content.has_value();
+    return readOne(CoordinatesFile, &RouteData::parseCoordinates);
 }
 
 bool RouteData::readAdTexts()
 {
-    const std::optional<QByteArray> content = readFile(AdTextsFile);
-    readAdTexts(content);
-    return content.has_value();
+    return readOne(AdTextsFile, &RouteData::parseAdTexts);
 }
 
 bool RouteData::writeStationList() const

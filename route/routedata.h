@@ -247,12 +247,12 @@ private:
     using FileSource = std::function<std::optional<QByteArray>(RouteFileId)>;
 
     bool loadFrom(const FileSource &file);
-    bool readStationList(const std::optional<QByteArray> &content);
-    void readScript(const std::optional<QByteArray> &content);
-    void readBackBoard(const std::optional<QByteArray> &content);
-    void readSideBoard(const std::optional<QByteArray> &content);
-    void readCoordinates(const std::optional<QByteArray> &content);
-    void readAdTexts(const std::optional<QByteArray> &content);
+    bool parseStationList(const std::optional<QByteArray> &content);
+    void parseScript(const std::optional<QByteArray> &content);
+    void parseBackBoard(const std::optional<QByteArray> &content);
+    void parseSideBoard(const std::optional<QByteArray> &content);
+    void parseCoordinates(const std::optional<QByteArray> &content);
+    void parseAdTexts(const std::optional<QByteArray> &content);
     QByteArray stationListContent() const;
     QByteArray scriptContent() const;
     QByteArray backBoardContent() const;
@@ -260,6 +260,7 @@ private:
     QByteArray coordinatesContent() const;
     QByteArray adTextsContent() const;
     std::optional<QByteArray> readFile(RouteFileId file) const;
+    bool readOne(RouteFileId file, void (RouteData::*parse)(const std::optional<QByteArray> &));
     bool writeFile(RouteFileId file, const QByteArray &content) const;
     void skipLine(RouteFileId file, int line) { m_skippedLines.append({file, line}); }
 

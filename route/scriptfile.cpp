@@ -251,7 +251,7 @@ int readStationFileTokens(const QByteArray &line, Station &station)
     return parseFileList(line, station);
 }
 
-void RouteData::readScript(const std::optional<QByteArray> &content)
+void RouteData::parseScript(const std::optional<QByteArray> &content)
 {
     applyStartValues(*this);
     if (!content)

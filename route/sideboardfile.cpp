@@ -27,7 +27,7 @@ QByteArray sideNameLines(const Station &station, int position)
 
 } // namespace
 
-void RouteData::readSideBoard(const std::optional<QByteArray> &content)
+void RouteData::parseSideBoard(const std::optional<QByteArray> &content)
 {
     if (!content) {
         // Without its own file the side board shows the front texts with its own layout.

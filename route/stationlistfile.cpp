@@ -134,7 +134,7 @@ int parseFileList(const QByteArray &line, Station &station)
     return appended;
 }
 
-bool RouteData::readStationList(const std::optional<QByteArray> &content)
+bool RouteData::parseStationList(const std::optional<QByteArray> &content)
 {
     BoardHeader header;
     header.numberColor = header.startColor = header.destColor = defaultBoardColor;
