@@ -18,10 +18,12 @@ int main(int argc, char *argv[])
     installTranslations(application);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QApplication::translate("main", "Редактор маршрутов информационной системы транспорта"));
+    parser.setApplicationDescription(
+        QApplication::translate("main", "Редактор маршрутов информационной системы транспорта"));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("folders"), QApplication::translate("main", "Папки маршрутов, каждая в своей вкладке"),
+    parser.addPositionalArgument(QStringLiteral("folders"),
+                                 QApplication::translate("main", "Папки маршрутов, каждая в своей вкладке"),
                                  QStringLiteral("[folder...]"));
     parser.process(application);
 

@@ -438,7 +438,8 @@ private:
 
     // routeform_files.cpp
     // The widgets of one file list pair: attached names on the left, all files on the right.
-    struct FileListWidgets {
+    struct FileListWidgets
+    {
         QListWidget *attached;
         QListWidget *all;
         QWidget *add;

@@ -212,15 +212,20 @@ RouteForm::FileListWidgets RouteForm::fileListWidgets(FileList list) const
 {
     switch (list) {
     case SoundFiles:
-        return {ui->soundFileList, ui->allSoundFileList, ui->addSoundFileBtn, ui->upSoundFileBtn,
-                ui->downSoundFileBtn, ui->removeSoundFileBtn, nullptr};
+        return {ui->soundFileList,
+                ui->allSoundFileList,
+                ui->addSoundFileBtn,
+                ui->upSoundFileBtn,
+                ui->downSoundFileBtn,
+                ui->removeSoundFileBtn,
+                nullptr};
     case TextFiles:
-        return {ui->textFileList, ui->allTextFileList, ui->addTextFileBtn, ui->upTextFileBtn,
+        return {ui->textFileList,    ui->allTextFileList,   ui->addTextFileBtn,  ui->upTextFileBtn,
                 ui->downTextFileBtn, ui->removeTextFileBtn, ui->textPreviewLabel};
     case AdTextFiles:
         break;
     }
-    return {ui->adTextFileList, ui->allAdTextFileList, ui->addAdTextFileBtn, ui->upAdTextFileBtn,
+    return {ui->adTextFileList,    ui->allAdTextFileList,   ui->addAdTextFileBtn,  ui->upAdTextFileBtn,
             ui->downAdTextFileBtn, ui->removeAdTextFileBtn, ui->adTextPreviewLabel};
 }
 
@@ -363,7 +368,8 @@ void RouteForm::createTextFile(FileList list)
     // unit would look for it in vain.
     QFile file(folder + QLatin1Char('/') + name);
     if (!file.exists() && !file.open(QIODevice::NewOnly)) {
-        QMessageBox::critical(this, tr("Приложение"), tr("Не удалось создать файл %1.").arg(QDir::toNativeSeparators(file.fileName())));
+        QMessageBox::critical(this, tr("Приложение"),
+                              tr("Не удалось создать файл %1.").arg(QDir::toNativeSeparators(file.fileName())));
         return;
     }
     file.close();
@@ -374,8 +380,8 @@ void RouteForm::createTextFile(FileList list)
 QString RouteForm::selectedFile(FileList list) const
 {
     const FileListWidgets widgets = fileListWidgets(list);
-    const QListWidgetItem *item = widgets.attached->currentItem() ? widgets.attached->currentItem()
-                                                                   : widgets.all->currentItem();
+    const QListWidgetItem *item
+        = widgets.attached->currentItem() ? widgets.attached->currentItem() : widgets.all->currentItem();
     return item ? item->text() : QString();
 }
 

@@ -26,8 +26,7 @@ void RouteForm::connectPlayer()
     connect(m_player, &QMediaPlayer::durationChanged, this, &RouteForm::onMediaDurationChanged);
     connect(m_player, &QMediaPlayer::positionChanged, this, &RouteForm::onMediaPositionChanged);
     connect(m_player, &QMediaPlayer::mediaChanged, this, &RouteForm::updatePlayNameLabel);
-    connect(m_player, QOverload<QMediaPlayer::Error>::of(&QMediaPlayer::error), this,
-            &RouteForm::updatePlayErrorLabel);
+    connect(m_player, QOverload<QMediaPlayer::Error>::of(&QMediaPlayer::error), this, &RouteForm::updatePlayErrorLabel);
 }
 
 // Loads the sound file name of the route folder into the player, stopped; no name leaves it empty.
@@ -59,7 +58,8 @@ void RouteForm::on_stopSoundBtn_clicked()
 void RouteForm::onMediaStateChanged(QMediaPlayer::State state)
 {
     const bool playing = state == QMediaPlayer::PlayingState;
-    ui->playSoundBtn->setIcon(QIcon(playing ? QStringLiteral(":/icons/pause.png") : QStringLiteral(":/icons/play.png")));
+    ui->playSoundBtn->setIcon(
+        QIcon(playing ? QStringLiteral(":/icons/pause.png") : QStringLiteral(":/icons/play.png")));
     ui->stopSoundBtn->setEnabled(state != QMediaPlayer::StoppedState);
 }
 

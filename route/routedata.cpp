@@ -75,8 +75,8 @@ RouteData::FileContents RouteData::fileContents() const
 
 QString RouteData::fileName(RouteFileId file)
 {
-    static const char *const names[routeFileCount] = {"ost.txt",     "script.txt", "backtab.txt",
-                                                      "sidetab.txt", "coord.txt",  "rscript.txt"};
+    static const char *const names[routeFileCount]
+        = {"ost.txt", "script.txt", "backtab.txt", "sidetab.txt", "coord.txt", "rscript.txt"};
     return QString::fromLatin1(names[file]);
 }
 
@@ -177,11 +177,11 @@ const RouteData::BoardFields &RouteData::boardFields(OutsideBoard board)
          &RouteData::m_frontMode, &RouteData::m_frontFont, &RouteData::m_frontNameTimeout,
          &RouteData::m_frontNumberColor, &RouteData::m_frontStartColor, &RouteData::m_frontDestColor},
         {&RouteData::m_sideNumber, &RouteData::m_sideStartingPoint, &RouteData::m_sideDestination,
-         &RouteData::m_sideMode, &RouteData::m_sideFont, &RouteData::m_sideNameTimeout,
-         &RouteData::m_sideNumberColor, &RouteData::m_sideStartColor, &RouteData::m_sideDestColor},
+         &RouteData::m_sideMode, &RouteData::m_sideFont, &RouteData::m_sideNameTimeout, &RouteData::m_sideNumberColor,
+         &RouteData::m_sideStartColor, &RouteData::m_sideDestColor},
         {&RouteData::m_backNumber, &RouteData::m_backStartingPoint, &RouteData::m_backDestination,
-         &RouteData::m_backMode, &RouteData::m_backFont, &RouteData::m_backNameTimeout,
-         &RouteData::m_backNumberColor, &RouteData::m_backStartColor, &RouteData::m_backDestColor},
+         &RouteData::m_backMode, &RouteData::m_backFont, &RouteData::m_backNameTimeout, &RouteData::m_backNumberColor,
+         &RouteData::m_backStartColor, &RouteData::m_backDestColor},
     };
     return fields[int(board)];
 }
@@ -293,9 +293,9 @@ bool RouteData::hasSecondLanguage() const
 bool RouteData::isRouteFileName(const QString &name)
 {
     static const QStringList routeFiles = {
-        QStringLiteral("ost.txt"),     QStringLiteral("ost~.txt"),     QStringLiteral("coord.txt"),
-        QStringLiteral("coord~.txt"),  QStringLiteral("script.txt"),   QStringLiteral("script~.txt"),
-        QStringLiteral("backtab.txt"), QStringLiteral("backtab~.txt"), QStringLiteral("sidetab.txt"),
+        QStringLiteral("ost.txt"),      QStringLiteral("ost~.txt"),     QStringLiteral("coord.txt"),
+        QStringLiteral("coord~.txt"),   QStringLiteral("script.txt"),   QStringLiteral("script~.txt"),
+        QStringLiteral("backtab.txt"),  QStringLiteral("backtab~.txt"), QStringLiteral("sidetab.txt"),
         QStringLiteral("sidetab~.txt"),
     };
     return routeFiles.contains(name, Qt::CaseInsensitive);

@@ -44,4 +44,3 @@ inline bool writeFeed(const QString &path, const FeedFiles &files)
     }
     return zip_close(archive) == 0;
 }
-

@@ -35,8 +35,7 @@ const QColor White(0xff, 0xff, 0xff);
 
 // Fills a polygon and strokes it in the same colour with round joins; the
 // stroke rounds the corners by half its width, which keeps small sizes soft.
-void fillRounded(QPainter &painter, const QPolygonF &polygon, const QColor &color,
-                 qreal cornerWidth)
+void fillRounded(QPainter &painter, const QPolygonF &polygon, const QColor &color, qreal cornerWidth)
 {
     painter.setPen(QPen(color, cornerWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(color);
@@ -81,9 +80,7 @@ void clearAround(QPainter &painter, const QPainterPath &path, qreal width)
 // or mirror it.
 void fillArrowLeft(QPainter &painter, const QColor &color)
 {
-    fillRounded(painter,
-                QPolygonF({{7, 32}, {30, 9}, {30, 23}, {56, 23}, {56, 41}, {30, 41}, {30, 55}}),
-                color, 5);
+    fillRounded(painter, QPolygonF({{7, 32}, {30, 9}, {30, 23}, {56, 23}, {56, 41}, {30, 41}, {30, 55}}), color, 5);
 }
 
 // A sheet of paper with its top right corner folded over.
