@@ -590,16 +590,16 @@ void RouteForm::showProblem(const RouteProblem &problem)
     }
     const struct
     {
-        RouteData::RouteFileId file;
+        OutsideBoard board;
         RouteTab tab;
         LanguageGroup language;
-    } boards[] = {{RouteData::StationListFile, FrontTab, FrontLanguage},
-                  {RouteData::SideBoardFile, SideTab, SideLanguage},
-                  {RouteData::BackBoardFile, BackTab, BackLanguage}};
+    } boards[] = {{OutsideBoard::Front, FrontTab, FrontLanguage},
+                  {OutsideBoard::Side, SideTab, SideLanguage},
+                  {OutsideBoard::Back, BackTab, BackLanguage}};
     ui->routeTabs->setCurrentIndex(GeneralTab);
     for (const auto &board : boards) {
-        if (problem.file == RouteData::fileName(board.file) && code != QLatin1String("ignored-line")
-            && code != QLatin1String("legacy-encoding")) {
+        if (problem.file == RouteData::fileName(RouteData::boardFile(board.board))
+            && code != QLatin1String("ignored-line") && code != QLatin1String("legacy-encoding")) {
             ui->routeTabs->setCurrentIndex(board.tab);
             if (problem.language >= 0 && problem.language < m_langCount)
                 selectLanguage(board.language, problem.language);

@@ -174,17 +174,10 @@ void Checker::checkText(const QString &text, const QString &back, const QString 
 
 void Checker::checkBoards(const RouteData &back)
 {
-    const struct
-    {
-        OutsideBoard board;
-        RouteData::RouteFileId file;
-    } boards[] = {{OutsideBoard::Front, RouteData::StationListFile},
-                  {OutsideBoard::Side, RouteData::SideBoardFile},
-                  {OutsideBoard::Back, RouteData::BackBoardFile}};
-    for (const auto &board : boards) {
-        const QString file = RouteData::fileName(board.file);
-        const BoardHeader header = m_route.boardHeader(board.board);
-        const BoardHeader read = back.boardHeader(board.board);
+    for (OutsideBoard board : {OutsideBoard::Front, OutsideBoard::Side, OutsideBoard::Back}) {
+        const QString file = RouteData::fileName(RouteData::boardFile(board));
+        const BoardHeader header = m_route.boardHeader(board);
+        const BoardHeader read = back.boardHeader(board);
         checkText(header.number, read.number, file, -1, -1);
         for (int language = 0; language < 2; ++language) {
             const QString texts[] = {header.startingPoint[language], header.destination[language]};
@@ -197,7 +190,7 @@ void Checker::checkBoards(const RouteData &back)
                     checkText(texts[text], readTexts[text], file, -1, language);
             }
         }
-        if (board.board == OutsideBoard::Side && header.separator != read.separator)
+        if (board == OutsideBoard::Side && header.separator != read.separator)
             add(RouteProblem::Error, "separator-in-text", file, -1, -1,
                 tr("Разделитель «%1» содержит точку с запятой, которой файл разделяет настройки.")
                     .arg(header.separator));

@@ -80,6 +80,12 @@ QString RouteData::fileName(RouteFileId file)
     return QString::fromLatin1(names[file]);
 }
 
+RouteData::RouteFileId RouteData::boardFile(OutsideBoard board)
+{
+    static const RouteFileId files[] = {StationListFile, SideBoardFile, BackBoardFile};
+    return files[int(board)];
+}
+
 QString RouteData::filePath(RouteFileId file) const
 {
     return (file == AdTextsFile ? m_adFolder : m_folder) + QLatin1Char('/') + fileName(file);

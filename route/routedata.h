@@ -64,6 +64,8 @@ public:
     QString filePath(RouteFileId file) const;
     // The file names as the unit knows them.
     static QString fileName(RouteFileId file);
+    // The file that keeps a board's header: the front board's lives in ost.txt.
+    static RouteFileId boardFile(OutsideBoard board);
     // The lines the readers passed over when the route was read.
     const QList<SkippedLine> &skippedLines() const { return m_skippedLines; }
 

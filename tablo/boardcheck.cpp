@@ -30,15 +30,15 @@ bool cut(FrontTabloWidget &preview, const BoardHeader &header, int language, std
 
 void checkBoard(const RouteData &route, OutsideBoard board, FrontTabloType type, QList<RouteProblem> &problems)
 {
-    static const char *const files[] = {"ost.txt", "sidetab.txt", "backtab.txt"};
     const BoardHeader header = route.boardHeader(board);
     FrontTabloWidget preview;
     preview.setType(type);
     feedBoard(preview, route, board);
     preview.setMode(header.mode | RouteData::StaticMode);
     auto add = [&](int language, const QString &text, const char *what) {
-        problems.append({RouteProblem::Warning, QStringLiteral("too-wide"), QString::fromLatin1(files[int(board)]), -1,
-                         language, QCoreApplication::translate("RouteCheck", what).arg(text)});
+        problems.append({RouteProblem::Warning, QStringLiteral("too-wide"),
+                         RouteData::fileName(RouteData::boardFile(board)), -1, language,
+                         QCoreApplication::translate("RouteCheck", what).arg(text)});
     };
     if (cut(preview, header, 0, {Shown::Number}))
         add(-1, header.number, QT_TRANSLATE_NOOP("RouteCheck", "Номер «%1» не помещается на табло."));
