@@ -25,6 +25,9 @@
 namespace {
 
 const char recentOpenKey[] = "recentOpen";
+const char recentPathKey[] = "path";
+const char recentColorsKey[] = "recentColors";
+const char recentColorKey[] = "color";
 
 // The folders among dropped URLs, as the folder dialog gives them; files and remote URLs are
 // no routes.
@@ -38,45 +41,39 @@ QStringList droppedFolders(const QMimeData *data)
     }
     return folders;
 }
-const char recentPathKey[] = "path";
-const char recentColorsKey[] = "recentColors";
-const char recentColorKey[] = "color";
+
+template <typename T> QList<T> readSettingsArray(const char *array, const char *entry)
+{
+    QSettings settings;
+    QList<T> values;
+    const int count = settings.beginReadArray(QLatin1String(array));
+    for (int index = 0; index < count; ++index) {
+        settings.setArrayIndex(index);
+        values.append(settings.value(QLatin1String(entry)).template value<T>());
+    }
+    settings.endArray();
+    return values;
+}
+
+template <typename T> void writeSettingsArray(const char *array, const char *entry, const QList<T> &values)
+{
+    QSettings settings;
+    settings.beginWriteArray(QLatin1String(array), values.size());
+    for (int index = 0; index < values.size(); ++index) {
+        settings.setArrayIndex(index);
+        settings.setValue(QLatin1String(entry), values.at(index));
+    }
+    settings.endArray();
+}
 
 QStringList readRecentRoutes()
 {
-    QSettings settings;
-    QStringList paths;
-    const int count = settings.beginReadArray(QLatin1String(recentOpenKey));
-    for (int index = 0; index < count; ++index) {
-        settings.setArrayIndex(index);
-        paths.append(settings.value(QLatin1String(recentPathKey)).toString());
-    }
-    settings.endArray();
-    return paths;
+    return readSettingsArray<QString>(recentOpenKey, recentPathKey);
 }
 
 void writeRecentRoutes(const QStringList &paths)
 {
-    QSettings settings;
-    settings.beginWriteArray(QLatin1String(recentOpenKey), paths.size());
-    for (int index = 0; index < paths.size(); ++index) {
-        settings.setArrayIndex(index);
-        settings.setValue(QLatin1String(recentPathKey), paths.at(index));
-    }
-    settings.endArray();
-}
-
-QList<uint> readRecentColors()
-{
-    QSettings settings;
-    QList<uint> colors;
-    const int count = settings.beginReadArray(QLatin1String(recentColorsKey));
-    for (int index = 0; index < count; ++index) {
-        settings.setArrayIndex(index);
-        colors.append(settings.value(QLatin1String(recentColorKey)).toUInt());
-    }
-    settings.endArray();
-    return colors;
+    writeSettingsArray(recentOpenKey, recentPathKey, paths);
 }
 
 FrontTabloType storedTabloType(const char *key, FrontTabloType defaultType)
@@ -121,7 +118,7 @@ MainWindow::MainWindow(QWidget *parent)
     const QStringList recentRoutes = readRecentRoutes();
     if (!recentRoutes.isEmpty())
         lastRoutePath = recentRoutes.first();
-    recentColors = readRecentColors();
+    recentColors = readSettingsArray<uint>(recentColorsKey, recentColorKey);
 
     colorDialog = new TabloColorDialog(this);
     connect(colorDialog, &QDialog::accepted, this, &MainWindow::onTabloColorDlgAccepted);
@@ -212,13 +209,7 @@ void MainWindow::addRecentColor(uint color)
     recentColors.prepend(color);
     if (recentColors.size() > maxRecentColors)
         recentColors.removeLast();
-    QSettings settings;
-    settings.beginWriteArray(QLatin1String(recentColorsKey), recentColors.size());
-    for (int index = 0; index < recentColors.size(); ++index) {
-        settings.setArrayIndex(index);
-        settings.setValue(QLatin1String(recentColorKey), recentColors.at(index));
-    }
-    settings.endArray();
+    writeSettingsArray(recentColorsKey, recentColorKey, recentColors);
 }
 
 void MainWindow::onRecentMenuAboutToShow()
