@@ -450,6 +450,7 @@ private:
     };
     FileListWidgets fileListWidgets(FileList list) const;
     QString fileFolder(FileList list) const;
+    QString madeFileFolder(FileList list);
     bool editedStation(FileList list, int &station) const;
     void attachedRowChanged(FileList list, int row);
     void allFilesRowChanged(FileList list, int row);

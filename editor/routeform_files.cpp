@@ -234,6 +234,16 @@ QString RouteForm::fileFolder(FileList list) const
     return list == AdTextFiles ? m_route.adFolder() : m_route.folder();
 }
 
+// The advertising folder need not exist until a text goes into it or it is shown; once made,
+// it is watched like the route folder.
+QString RouteForm::madeFileFolder(FileList list)
+{
+    const QString folder = fileFolder(list);
+    if (list == AdTextFiles && !QFileInfo(folder).isDir() && QDir().mkpath(folder))
+        m_watcher->addPath(folder);
+    return folder;
+}
+
 // The stop whose list is edited, or -1 for the advertising list; false while no stop is shown.
 bool RouteForm::editedStation(FileList list, int &station) const
 {
@@ -362,8 +372,7 @@ void RouteForm::createTextFile(FileList list)
     const QString name = textFileName(dialog.textValue());
     if (name.isEmpty())
         return;
-    if (list == AdTextFiles && !QFileInfo(folder).isDir() && QDir().mkpath(folder))
-        m_watcher->addPath(folder);
+    madeFileFolder(list);
     // An existing file is attached as it is; a file that cannot be made is not attached, as the
     // unit would look for it in vain.
     QFile file(folder + QLatin1Char('/') + name);
@@ -399,9 +408,7 @@ void RouteForm::openTextFile(FileList list)
 
 void RouteForm::showFileFolder(FileList list)
 {
-    const QString folder = fileFolder(list);
-    if (list == AdTextFiles && !QFileInfo(folder).isDir() && QDir().mkpath(folder))
-        m_watcher->addPath(folder);
+    const QString folder = madeFileFolder(list);
     const QString name = selectedFile(list);
     showInExplorer(name.isEmpty() ? folder : folder + QLatin1Char('/') + name);
 }
