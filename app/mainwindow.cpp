@@ -235,11 +235,12 @@ void MainWindow::onRecentMenuClicked(QAction *action)
     openRouteFolder(path);
 }
 
-// The folder that holds the route opened last: routes are usually kept side by side.
+// The folder that holds the route opened last: routes are usually kept side by side. When that
+// folder is gone the dialogs start at home, never in a folder they cannot show.
 QString MainWindow::startFolder() const
 {
-    const int lastSlash = lastRoutePath.lastIndexOf(QLatin1Char('/'));
-    return lastSlash < 0 ? lastRoutePath : lastRoutePath.left(lastSlash);
+    const QString folder = QFileInfo(lastRoutePath).path();
+    return !lastRoutePath.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
 }
 
 void MainWindow::onOpenBtnClicked()
@@ -255,7 +256,7 @@ void MainWindow::onOpenBtnClicked()
 void MainWindow::onImportGtfsTriggered()
 {
     const QString feed
-        = QFileDialog::getOpenFileName(this, tr("Выберите данные GTFS"), QString(), tr("Данные GTFS (*.zip)"));
+        = QFileDialog::getOpenFileName(this, tr("Выберите данные GTFS"), startFolder(), tr("Данные GTFS (*.zip)"));
     if (feed.isEmpty())
         return;
     QList<GtfsRouteSummary> routes;

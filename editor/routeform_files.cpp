@@ -422,12 +422,14 @@ void RouteForm::showInExplorer(const QString &path)
 // the old list, the folder and the new list change in one undo step.
 void RouteForm::on_moveAdFolderBtn_clicked()
 {
-    const QString path = QFileDialog::getExistingDirectory(this, tr("Выберите папку с рекламой"), m_route.adFolder(),
-                                                           QFileDialog::ShowDirsOnly);
-    if (path.isEmpty() || path.compare(m_route.adFolder(), Qt::CaseInsensitive) == 0)
-        return;
     // Whole folder names count: "/routes2" does not lie in "/routes".
     const QString parent = m_route.folder().left(m_route.folder().lastIndexOf(QLatin1Char('/')));
+    // A missing advertising folder cannot be shown; the dialog then starts beside the route.
+    const QString start = QFileInfo(m_route.adFolder()).isDir() ? m_route.adFolder() : parent;
+    const QString path
+        = QFileDialog::getExistingDirectory(this, tr("Выберите папку с рекламой"), start, QFileDialog::ShowDirsOnly);
+    if (path.isEmpty() || path.compare(m_route.adFolder(), Qt::CaseInsensitive) == 0)
+        return;
     if (path != parent && !path.startsWith(parent + QLatin1Char('/'))) {
         QMessageBox::critical(this, QString(), tr("Папка с рекламой должна быть в папке с маршрутом или рядом с ней!"));
         return;

@@ -1,5 +1,5 @@
+#include "dialogguard.h"
 #include "fixturefiles.h"
-#include "messageboxanswerer.h"
 #include "pagedriver.h"
 #include "routeform.h"
 #include "testroutes.h"
@@ -16,6 +16,8 @@
 #include <QUndoStack>
 #include <QtTest>
 
+#include <memory>
+
 using namespace FixtureFiles;
 using namespace PageDriver;
 using namespace TestRoutes;
@@ -28,6 +30,8 @@ class TestFileLists : public QObject
 
 private slots:
     void initTestCase();
+    void init();
+    void cleanup();
     void allFiles_data();
     void allFiles();
     void burstRefreshesOnce();
@@ -42,6 +46,7 @@ private slots:
 
 private:
     TestSettings m_settings;
+    std::unique_ptr<DialogGuard> m_dialogs;
 };
 
 namespace {
@@ -72,21 +77,22 @@ void selectEntry(RouteForm &page, int index)
     list->setCurrentIndex(list->model()->index(index + 1, 0));
 }
 
-// Answers the next modal dialog of type Dialog with answer, once it shows.
-template <typename Dialog> void answerDialog(std::function<void(Dialog *)> answer)
-{
-    QTimer::singleShot(0, [answer] {
-        QTRY_VERIFY(qobject_cast<Dialog *>(QApplication::activeModalWidget()));
-        answer(qobject_cast<Dialog *>(QApplication::activeModalWidget()));
-    });
-}
-
 } // namespace
 
 void TestFileLists::initTestCase()
 {
     // The icons live in the application's resources.
     Q_INIT_RESOURCE(icons);
+}
+
+void TestFileLists::init()
+{
+    m_dialogs = std::make_unique<DialogGuard>();
+}
+
+void TestFileLists::cleanup()
+{
+    m_dialogs.reset();
 }
 
 void TestFileLists::allFiles_data()
@@ -258,23 +264,25 @@ void TestFileLists::newTextFile()
     selectEntry(page, 0);
     const QString folder = dir.filePath(advertising ? QStringLiteral("Reklama") : QStringLiteral("route"));
     QString proposal;
-    answerDialog<QInputDialog>([&](QInputDialog *dialog) {
+    m_dialogs->expect<QInputDialog>([&](QInputDialog *dialog) {
         proposal = dialog->textValue();
         if (typed == QLatin1String("-")) {
             dialog->reject();
-            return;
+            return true;
         }
         if (!typed.isEmpty())
             dialog->setTextValue(typed);
         dialog->accept();
+        return true;
     });
     // A folder that cannot be made is said so.
     const bool fails = advertising && !files.isEmpty();
-    MessageBoxAnswerer answerer(fails ? QStringList{QStringLiteral("OK")} : QStringList());
+    if (fails)
+        m_dialogs->answerMessage(QStringLiteral("OK"));
     page.findChild<QPushButton *>(advertising ? QStringLiteral("newAdTextFileBtn") : QStringLiteral("newTextFileBtn"))
         ->click();
     QCOMPARE(proposal, proposed);
-    QCOMPARE(answerer.seenTexts().size(), fails ? 1 : 0);
+    QCOMPARE(m_dialogs->seenTexts().size(), fails ? 2 : 1);
     QCOMPARE(page.files(advertising ? RouteForm::AdTextFiles : RouteForm::TextFiles, 0),
              attached.isEmpty() ? QStringList() : QStringList{attached});
     if (attached.isEmpty())
@@ -315,15 +323,13 @@ void TestFileLists::moveAdFolder()
         : target.startsWith(QLatin1Char('2'))                ? dir.path() + target
                                                              : dir.filePath(target);
     QVERIFY(QDir().mkpath(path));
-    answerDialog<QFileDialog>([&](QFileDialog *dialog) {
-        dialog->setDirectory(path);
-        QMetaObject::invokeMethod(dialog, "accept");
-    });
-    MessageBoxAnswerer answerer(refused ? QStringList{QStringLiteral("OK")} : QStringList());
+    m_dialogs->answerFile(path);
+    if (refused)
+        m_dialogs->answerMessage(QStringLiteral("OK"));
     page.findChild<QPushButton *>(QStringLiteral("moveAdFolderBtn"))->click();
     if (target.startsWith(QLatin1Char('2')))
         QDir(dir.path() + QLatin1Char('2')).removeRecursively();
-    QCOMPARE(answerer.seenTexts().size(), refused ? 1 : 0);
+    QCOMPARE(m_dialogs->seenTexts().size(), refused ? 2 : 1);
     QCOMPARE(page.route().adTextFiles(), list);
     const bool moved = !refused && target != QLatin1String("Reklama");
     QCOMPARE(page.route().adFolder(), moved ? path : dir.filePath(QStringLiteral("Reklama")));
@@ -385,12 +391,13 @@ void TestFileLists::textEditorFromList()
     auto *all = page.findChild<QListWidget *>(QStringLiteral("allTextFileList"));
     all->setCurrentRow(0);
     QString title;
-    answerDialog<TextEditorDlg>([&title](TextEditorDlg *editor) {
+    m_dialogs->expect<TextEditorDlg>([&title](TextEditorDlg *editor) {
         title = editor->windowTitle();
         auto *text = editor->findChild<QPlainTextEdit *>(QStringLiteral("plainTextEdit"));
         text->setPlainText(QStringLiteral("Новый текст"));
-        QVERIFY(editor->save());
+        editor->save();
         editor->close();
+        return true;
     });
     page.findChild<QPushButton *>(QStringLiteral("openTextFileBtn"))->click();
     QVERIFY(title.startsWith(QStringLiteral("note.txt")));

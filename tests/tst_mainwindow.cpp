@@ -1,6 +1,6 @@
 #include "mainwindow.h"
 #include "gtfsfeeds.h"
-#include "messageboxanswerer.h"
+#include "dialogguard.h"
 #include "routeform.h"
 #include "stationcommands.h"
 #include "tablocolordialog.h"
@@ -33,6 +33,7 @@ class TestMainWindow : public QObject
 
 private slots:
     void init();
+    void cleanup();
     void recentFolders();
     void recentFoldersKeepTen();
     void recentMenu();
@@ -51,6 +52,7 @@ private slots:
     void boardTypesFromSettings();
     void checkShowsProblemOfUnsavedEdit();
     void importGtfsOpensRoute();
+    void unreadableFeedIsReported();
     void droppedFolders();
 
 private:
@@ -60,6 +62,7 @@ private:
 
     TestSettings m_settings;
     std::unique_ptr<QTemporaryDir> m_routes;
+    std::unique_ptr<DialogGuard> m_dialogs;
 };
 
 namespace {
@@ -98,6 +101,12 @@ void TestMainWindow::init()
 {
     m_settings.clear();
     m_routes = std::make_unique<QTemporaryDir>();
+    m_dialogs = std::make_unique<DialogGuard>();
+}
+
+void TestMainWindow::cleanup()
+{
+    m_dialogs.reset();
 }
 
 QString TestMainWindow::makeRoute(const QString &name)
@@ -191,9 +200,9 @@ void TestMainWindow::unreadableRouteGetsNoTab()
     const QString route = m_routes->filePath(QStringLiteral("12"));
     QVERIFY(QDir().mkpath(route + QStringLiteral("/ost.txt")));
     MainWindow window;
-    MessageBoxAnswerer answerer({QStringLiteral("OK")});
+    m_dialogs->answerMessage(QStringLiteral("OK"));
     window.openRouteFolder(route);
-    QCOMPARE(answerer.seenTexts(),
+    QCOMPARE(m_dialogs->seenTexts(),
              QStringList{QStringLiteral("Не удалось прочитать файл %1/ost.txt. Маршрут не открыт.").arg(route)});
     QCOMPARE(tabs(window)->count(), 0);
     QCOMPARE(QDir(route).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{QStringLiteral("ost.txt")});
@@ -211,9 +220,9 @@ void TestMainWindow::vanishedRecentFolder()
     QVERIFY(QDir(gone).removeRecursively());
     QMenu *menu = window.findChild<QToolButton *>(QStringLiteral("openBtn"))->menu();
     QVERIFY(QMetaObject::invokeMethod(menu, "aboutToShow"));
-    MessageBoxAnswerer answerer({QStringLiteral("OK")});
+    m_dialogs->answerMessage(QStringLiteral("OK"));
     menu->actions().at(0)->trigger();
-    QCOMPARE(answerer.seenTexts(), QStringList{QStringLiteral("Папка %1 не найдена.").arg(gone)});
+    QCOMPARE(m_dialogs->seenTexts(), QStringList{QStringLiteral("Папка %1 не найдена.").arg(gone)});
     QCOMPARE(tabs(window)->count(), 2);
     QCOMPARE(storedRecentRoutes(), QStringList{kept});
 }
@@ -248,12 +257,10 @@ void TestMainWindow::openButtonStartsBesideLastRoute()
     // in the folder that holds it.
     MainWindow window;
     QString startFolder;
-    QTimer::singleShot(0, [&startFolder] {
-        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
+    m_dialogs->expect<QFileDialog>([&startFolder](QFileDialog *dialog) {
         startFolder = dialog->directory().absolutePath();
         dialog->reject();
+        return true;
     });
     window.findChild<QToolButton *>(QStringLiteral("openBtn"))->click();
     QCOMPARE(startFolder, m_routes->path());
@@ -299,19 +306,17 @@ void TestMainWindow::colorDialogRoundTrip()
     MainWindow window;
     window.openRouteFolder(makeRoute(QStringLiteral("12")));
     window.openRouteFolder(makeRoute(QStringLiteral("7")));
-    auto *dialog = window.findChild<TabloColorDialog *>();
     QSignalSpy results(&window, &MainWindow::tabloColorDialogResult);
-    QString title;
     int buttons = 0;
-    QTimer::singleShot(0, [&] {
-        title = dialog->windowTitle();
-        buttons = dialog->findChildren<QPushButton *>().size();
-        dialog->setColor(0x00ff00);
-        dialog->findChild<QPushButton *>(QStringLiteral("okBtn"))->click();
+    m_dialogs->expect<TabloColorDialog>([&](TabloColorDialog *shown) {
+        buttons = shown->findChildren<QPushButton *>().size();
+        shown->setColor(0x00ff00);
+        shown->findChild<QPushButton *>(QStringLiteral("okBtn"))->click();
+        return true;
     });
     auto *colorButton = page(window, 1)->findChild<QPushButton *>(QStringLiteral("sideColorBtn"));
     colorButton->click();
-    QCOMPARE(title, QStringLiteral("Цвет бокового табло"));
+    QCOMPARE(m_dialogs->seenTexts(), QStringList{QStringLiteral("Цвет бокового табло")});
     // Seven basic colours and no recent ones yet, besides OK and Cancel.
     QCOMPARE(buttons, 9);
     QCOMPARE(results.count(), 1);
@@ -381,9 +386,9 @@ void TestMainWindow::closePrompt()
     window.openRouteFolder(route);
     modify(page(window, 0));
 
-    MessageBoxAnswerer answerer({answer});
+    m_dialogs->answerMessage(answer);
     QMetaObject::invokeMethod(tabs(window), "tabCloseRequested", Q_ARG(int, 0));
-    QCOMPARE(answerer.seenTexts(), QStringList{QStringLiteral("Маршрут был изменен. Сохранить изменения?")});
+    QCOMPARE(m_dialogs->seenTexts(), QStringList{QStringLiteral("Маршрут был изменен. Сохранить изменения?")});
     QCOMPARE(tabs(window)->count(), closed ? 0 : 1);
     QCOMPARE(QFileInfo::exists(route + QStringLiteral("/sidetab.txt")), written);
 }
@@ -396,9 +401,9 @@ void TestMainWindow::failedSaveKeepsTab()
     modify(page(window, 0));
     QVERIFY(QDir(route).mkdir(QStringLiteral("sidetab.txt")));
 
-    MessageBoxAnswerer answerer({QStringLiteral("Сохранить"), QStringLiteral("OK")});
+    m_dialogs->answerMessage(QStringLiteral("Сохранить")).answerMessage(QStringLiteral("OK"));
     QMetaObject::invokeMethod(tabs(window), "tabCloseRequested", Q_ARG(int, 0));
-    QCOMPARE(answerer.seenTexts(),
+    QCOMPARE(m_dialogs->seenTexts(),
              (QStringList{QStringLiteral("Маршрут был изменен. Сохранить изменения?"), QStringLiteral("Ошибка сохранения маршрута!")}));
     QCOMPARE(tabs(window)->count(), 1);
     QVERIFY(page(window, 0)->canSave());
@@ -415,14 +420,14 @@ void TestMainWindow::cancelKeepsEarlierTabs()
 
     // The last tab is unchanged and closes without a question; the second asks and is saved;
     // the first asks and the user cancels, so it stays and the window stays open.
-    MessageBoxAnswerer answerer({QStringLiteral("Сохранить"), QStringLiteral("Отмена")});
+    m_dialogs->answerMessage(QStringLiteral("Сохранить")).answerMessage(QStringLiteral("Отмена"));
     QVERIFY(!window.close());
-    QVERIFY(answerer.allAnswered());
+    QCOMPARE(m_dialogs->seenTexts().size(), 2);
     QCOMPARE(tabs(window)->count(), 1);
     QCOMPARE(tabs(window)->tabText(0), QStringLiteral("1"));
     QVERIFY(window.isVisible());
 
-    MessageBoxAnswerer discard({QStringLiteral("Не сохранять")});
+    m_dialogs->answerMessage(QStringLiteral("Не сохранять"));
     QVERIFY(window.close());
     QCOMPARE(tabs(window)->count(), 0);
 }
@@ -473,30 +478,47 @@ void TestMainWindow::importGtfsOpensRoute()
     QVERIFY(writeFeed(feed, fixtureFeed()));
     const QString folder = m_routes->filePath(QStringLiteral("imported"));
     QVERIFY(QDir().mkpath(folder));
+    // The feed dialog starts beside the last route, as the open dialog does.
+    const QString lastRoute = makeRoute(QStringLiteral("12"));
     MainWindow window;
+    window.openRouteFolder(lastRoute);
+    QString feedFolder;
     QStringList routes;
-    QTimer timer;
-    connect(&timer, &QTimer::timeout, [&] {
-        QWidget *dialog = QApplication::activeModalWidget();
-        if (auto *files = qobject_cast<QFileDialog *>(dialog)) {
-            if (files->fileMode() == QFileDialog::ExistingFile)
-                files->selectFile(feed);
-            else
-                files->setDirectory(folder);
-            QMetaObject::invokeMethod(files, "accept");
-        } else if (auto *input = qobject_cast<QInputDialog *>(dialog)) {
-            routes = input->comboBoxItems();
-            input->setTextValue(routes.at(0));
-            input->accept();
-        }
+    m_dialogs->expect<QFileDialog>([&](QFileDialog *dialog) {
+        feedFolder = dialog->directory().absolutePath();
+        dialog->selectFile(feed);
+        QMetaObject::invokeMethod(dialog, "accept");
+        return true;
     });
-    timer.start(10);
+    m_dialogs->expect<QInputDialog>([&](QInputDialog *input) {
+        routes = input->comboBoxItems();
+        input->setTextValue(routes.at(0));
+        input->accept();
+        return true;
+    });
+    m_dialogs->answerFile(folder);
     QVERIFY(QMetaObject::invokeMethod(&window, "onImportGtfsTriggered"));
+    QCOMPARE(feedFolder, m_routes->path());
     QCOMPARE(routes.size(), 2);
-    QCOMPARE(tabs(window)->count(), 1);
-    const RouteData &route = page(window, 0)->route();
+    QCOMPARE(tabs(window)->count(), 2);
+    const RouteData &route = page(window, 1)->route();
     QCOMPARE(route.stationCount(), 10);
     QVERIFY(route.stationAt(0)->coordinate.isValid());
+}
+
+// A file that is no feed is said so, and nothing else is asked.
+void TestMainWindow::unreadableFeedIsReported()
+{
+    const QString feed = m_routes->filePath(QStringLiteral("feed.zip"));
+    QFile file(feed);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("not a zip") > 0);
+    file.close();
+    MainWindow window;
+    m_dialogs->answerFile(feed).answerMessage(QStringLiteral("OK"));
+    QVERIFY(QMetaObject::invokeMethod(&window, "onImportGtfsTriggered"));
+    QCOMPARE(m_dialogs->seenTexts().size(), 2);
+    QVERIFY2(m_dialogs->seenTexts().at(1).contains(feed), qPrintable(m_dialogs->seenTexts().at(1)));
+    QCOMPARE(tabs(window)->count(), 0);
 }
 
 // Folders dropped from the file manager open in tabs; a file among them is passed over, and a

@@ -1,6 +1,6 @@
+#include "dialogguard.h"
 #include "fixturefiles.h"
 #include "fronttablowidget.h"
-#include "messageboxanswerer.h"
 #include "routeform.h"
 #include "routemodel.h"
 #include "testroutes.h"
@@ -20,6 +20,8 @@
 #include <QUndoStack>
 #include <QtTest>
 
+#include <memory>
+
 using namespace TestRoutes;
 
 // The route page: opening, saving, and colour edits undone and redone through the page.
@@ -28,6 +30,8 @@ class TestRouteForm : public QObject
     Q_OBJECT
 
 private slots:
+    void init();
+    void cleanup();
     void opensExampleRoute();
     void folderWithoutStationList();
     void colorButtonsAskForDialog_data();
@@ -51,6 +55,7 @@ private slots:
 
 private:
     TestSettings m_settings;
+    std::unique_ptr<DialogGuard> m_dialogs;
 };
 
 namespace {
@@ -61,6 +66,16 @@ QString buttonColor(RouteForm &page, const char *name)
 }
 
 } // namespace
+
+void TestRouteForm::init()
+{
+    m_dialogs = std::make_unique<DialogGuard>();
+}
+
+void TestRouteForm::cleanup()
+{
+    m_dialogs.reset();
+}
 
 void TestRouteForm::opensExampleRoute()
 {
@@ -236,9 +251,9 @@ void TestRouteForm::failedSaveKeepsChanges()
     page.openRoute(folder.path());
     page.onTabloColorDialogResult(0x00ff00, QStringLiteral("back"));
     QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("ost.txt")));
-    MessageBoxAnswerer answerer({QStringLiteral("OK")});
+    m_dialogs->answerMessage(QStringLiteral("OK"));
     QVERIFY(!page.saveRoute());
-    QCOMPARE(answerer.seenTexts(), QStringList{QStringLiteral("Ошибка сохранения маршрута!")});
+    QCOMPARE(m_dialogs->seenTexts(), QStringList{QStringLiteral("Ошибка сохранения маршрута!")});
     QVERIFY(page.canSave());
     QVERIFY(page.canUndo());
 }
@@ -332,14 +347,13 @@ void TestRouteForm::boardTypeMenus()
     QSignalSpy front(&page, &RouteForm::frontTabloTypeChanged);
     QSignalSpy side(&page, &RouteForm::sideTabloTypeChanged);
     QSignalSpy back(&page, &RouteForm::backTabloTypeChanged);
-    QTimer::singleShot(0, [&] {
-        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-        QVERIFY(menu);
+    m_dialogs->expect<QMenu>([&](QMenu *menu) {
         for (QAction *action : menu->actions()) {
             if (action->text() == entry)
                 menu->setActiveAction(action);
         }
         QTest::keyClick(menu, entry.isEmpty() ? Qt::Key_Escape : Qt::Key_Return);
+        return true;
     });
     QVERIFY(QMetaObject::invokeMethod(board, "contextMenuRequested"));
     QCOMPARE(board->type(), type);
@@ -394,9 +408,10 @@ void TestRouteForm::nextSeparateDecision()
     QFETCH(QStringList, nextTexts);
     QTemporaryDir folder;
     RouteForm page;
-    MessageBoxAnswerer answerer(answer.isEmpty() ? QStringList() : QStringList{answer});
+    if (!answer.isEmpty())
+        m_dialogs->answerMessage(answer);
     QVERIFY(page.openRoute(writeRoute(folder, stops, back)));
-    QCOMPARE(answerer.seenTexts(), answer.isEmpty() ? QStringList()
+    QCOMPARE(m_dialogs->seenTexts(), answer.isEmpty() ? QStringList()
                                                     : QStringList{QStringLiteral("Маршрут с отдельным объявлением следующей остановки?")});
     QCOMPARE(page.findChild<QCheckBox *>(QStringLiteral("nextSeparateCheck"))->isChecked(), separate);
     QCOMPARE(page.canSave(), changed);

@@ -1,3 +1,4 @@
+#include "dialogguard.h"
 #include "fronttablowidget.h"
 #include "pagedriver.h"
 #include "routeform.h"
@@ -12,6 +13,7 @@
 #include <QtTest>
 
 #include <functional>
+#include <memory>
 #include <map>
 
 using namespace PageDriver;
@@ -23,6 +25,8 @@ class TestRouteTabs : public QObject
     Q_OBJECT
 
 private slots:
+    void init();
+    void cleanup();
     void finishedEdits_data();
     void finishedEdits();
     void frontLeads_data();
@@ -38,6 +42,8 @@ private slots:
 
 private:
     TestSettings m_settings;
+    // Opening a route may ask how it keeps its next-stop announcements; no test here expects that.
+    std::unique_ptr<DialogGuard> m_dialogs;
 };
 
 namespace {
@@ -75,6 +81,16 @@ template <typename Widget = QWidget> Widget *child(RouteForm &page, const char *
 }
 
 } // namespace
+
+void TestRouteTabs::init()
+{
+    m_dialogs = std::make_unique<DialogGuard>();
+}
+
+void TestRouteTabs::cleanup()
+{
+    m_dialogs.reset();
+}
 
 void TestRouteTabs::finishedEdits_data()
 {

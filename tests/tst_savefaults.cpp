@@ -1,5 +1,5 @@
+#include "dialogguard.h"
 #include "fixturefiles.h"
-#include "messageboxanswerer.h"
 #include "routedata.h"
 #include "routeform.h"
 #include "testsettings.h"
@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include <map>
+#include <memory>
 
 using namespace FixtureFiles;
 
@@ -21,6 +22,8 @@ class TestSaveFaults : public QObject
     Q_OBJECT
 
 private slots:
+    void init();
+    void cleanup();
     void readOnlyRouteFolder();
     void fileCannotBeReplaced_data();
     void fileCannotBeReplaced();
@@ -30,6 +33,7 @@ private slots:
 
 private:
     TestSettings m_settings;
+    std::unique_ptr<DialogGuard> m_dialogs;
 };
 
 namespace {
@@ -87,13 +91,13 @@ bool markOld(const QString &caseFolder)
 
 // Saves through the page, answering its message box. Empty when the page reported the failed
 // save and kept its changes; otherwise what went wrong.
-QString failedSaveProblem(RouteForm &page)
+QString failedSaveProblem(RouteForm &page, DialogGuard &dialogs)
 {
-    MessageBoxAnswerer answerer({QStringLiteral("OK")});
+    dialogs.answerMessage(QStringLiteral("OK"));
     if (page.saveRoute())
         return QStringLiteral("the save succeeded");
-    if (answerer.seenTexts() != QStringList{QStringLiteral("Ошибка сохранения маршрута!")})
-        return QStringLiteral("messages shown: ") + answerer.seenTexts().join(QLatin1String(" | "));
+    if (dialogs.seenTexts() != QStringList{QStringLiteral("Ошибка сохранения маршрута!")})
+        return QStringLiteral("messages shown: ") + dialogs.seenTexts().join(QLatin1String(" | "));
     if (!page.canSave() || !page.canUndo())
         return QStringLiteral("the page no longer offers to save its changes");
     return QString();
@@ -104,6 +108,16 @@ QString failedSaveProblem(RouteForm &page)
 // No temporary file can be made in a read-only folder, so not even the first file is
 // replaced. Root writes into any folder; there the folders standing in the way of single
 // files below make the same failure.
+void TestSaveFaults::init()
+{
+    m_dialogs = std::make_unique<DialogGuard>();
+}
+
+void TestSaveFaults::cleanup()
+{
+    m_dialogs.reset();
+}
+
 void TestSaveFaults::readOnlyRouteFolder()
 {
     QTemporaryDir folder;
@@ -120,7 +134,7 @@ void TestSaveFaults::readOnlyRouteFolder()
         QSKIP("folder permissions do not stop this user from writing");
     }
 
-    const QString problem = failedSaveProblem(page);
+    const QString problem = failedSaveProblem(page, *m_dialogs);
     QFile::setPermissions(routeFolder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
     QVERIFY(filesOf(folder.path()) == before);
@@ -148,7 +162,7 @@ void TestSaveFaults::fileCannotBeReplaced()
     QVERIFY(QFile::remove(blockedPath));
     QVERIFY(writeFile(blockedPath + QLatin1String("/inside.txt"), oldContent));
 
-    const QString problem = failedSaveProblem(page);
+    const QString problem = failedSaveProblem(page, *m_dialogs);
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
     const Files after = filesOf(folder.path());
     for (int index = 0; index < saveOrder.size(); ++index) {
@@ -193,7 +207,7 @@ void TestSaveFaults::fileWhereAdFolderWas()
     QVERIFY(QDir(adFolder).removeRecursively());
     QVERIFY(writeFile(adFolder, oldContent));
 
-    const QString problem = failedSaveProblem(page);
+    const QString problem = failedSaveProblem(page, *m_dialogs);
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
     const Files after = filesOf(folder.path());
     for (const QString &file : saveOrder.mid(0, 5))
@@ -209,7 +223,7 @@ void TestSaveFaults::routeFolderVanished()
     openEditedCity(page, folder.path());
     QVERIFY(QDir(folder.filePath(QStringLiteral("12"))).removeRecursively());
 
-    const QString problem = failedSaveProblem(page);
+    const QString problem = failedSaveProblem(page, *m_dialogs);
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
     QVERIFY(!QFileInfo::exists(folder.filePath(QStringLiteral("12"))));
     QCOMPARE(filesBelow(folder.path()), QStringList{QStringLiteral("Reklama/rscript.txt")});

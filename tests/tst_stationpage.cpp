@@ -1,3 +1,4 @@
+#include "dialogguard.h"
 #include "pagedriver.h"
 #include "routeform.h"
 #include "testroutes.h"
@@ -9,6 +10,8 @@
 #include <QUndoStack>
 #include <QtTest>
 
+#include <memory>
+
 using namespace PageDriver;
 using namespace TestRoutes;
 
@@ -19,6 +22,8 @@ class TestStationPage : public QObject
     Q_OBJECT
 
 private slots:
+    void init();
+    void cleanup();
     void addAndRemove_data();
     void addAndRemove();
     void renames_data();
@@ -30,6 +35,8 @@ private slots:
 
 private:
     TestSettings m_settings;
+    // Opening a route may ask how it keeps its next-stop announcements; no test here expects that.
+    std::unique_ptr<DialogGuard> m_dialogs;
 };
 
 namespace {
@@ -64,6 +71,16 @@ const QString word = QStringLiteral("Следующая остановка");
 const QString added = QStringLiteral("Остановка ");
 
 } // namespace
+
+void TestStationPage::init()
+{
+    m_dialogs = std::make_unique<DialogGuard>();
+}
+
+void TestStationPage::cleanup()
+{
+    m_dialogs.reset();
+}
 
 void TestStationPage::addAndRemove_data()
 {

@@ -1,4 +1,4 @@
-#include "messageboxanswerer.h"
+#include "dialogguard.h"
 #include "pagedriver.h"
 #include "testsettings.h"
 #include "texteditordlg.h"
@@ -9,6 +9,8 @@
 #include <QTextCodec>
 #include <QtTest>
 
+#include <memory>
+
 // The stop text editor on real files in a temporary folder, driven through its buttons, the
 // window's close and the Esc key.
 class TestTextEditorDlg : public QObject
@@ -17,6 +19,8 @@ class TestTextEditorDlg : public QObject
 
 private slots:
     void initTestCase();
+    void init();
+    void cleanup();
     void openAndSave_data();
     void openAndSave();
     void saveFollowsChanges();
@@ -34,6 +38,7 @@ private:
 
     TestSettings m_settings;
     QTemporaryDir m_folder;
+    std::unique_ptr<DialogGuard> m_dialogs;
 };
 
 namespace {
@@ -73,6 +78,16 @@ Q_DECLARE_METATYPE(Closing)
 void TestTextEditorDlg::initTestCase()
 {
     QVERIFY(m_folder.isValid());
+}
+
+void TestTextEditorDlg::init()
+{
+    m_dialogs = std::make_unique<DialogGuard>();
+}
+
+void TestTextEditorDlg::cleanup()
+{
+    m_dialogs.reset();
 }
 
 QString TestTextEditorDlg::writeFile(const QString &name, const QByteArray &content) const
@@ -176,9 +191,9 @@ void TestTextEditorDlg::closePrompt()
     QVERIFY(PageDriver::activate(&dialog));
     PageDriver::typeText(editor(dialog), QStringLiteral("Новый"));
 
-    MessageBoxAnswerer answerer({answer});
+    m_dialogs->answerMessage(answer);
     requestClose(dialog, closing);
-    QVERIFY(answerer.allAnswered());
+    QCOMPARE(m_dialogs->seenTexts().size(), 1);
     QCOMPARE(dialog.isVisible(), !closed);
     QCOMPARE(QString::fromUtf8(fileContent(path)), onDisk);
     if (!closed) {
@@ -209,11 +224,12 @@ void TestTextEditorDlg::unchangedClosesWithoutAsking()
         button(dialog, "undoBtn")->click();
     }
 
-    // A prompt would be let go, so that the failure shows instead of a hang.
-    MessageBoxAnswerer answerer({QStringLiteral("Не сохранять")});
-    QTimer::singleShot(0, &dialog, [&] { requestClose(dialog, closing); });
+    // A prompt would be closed and named by the guard: an unchanged text closes without one.
+    m_dialogs->expect<TextEditorDlg>([closing](TextEditorDlg *shown) {
+        requestClose(*shown, closing);
+        return true;
+    });
     QCOMPARE(dialog.exec(), int(QDialog::Rejected));
-    QVERIFY2(!answerer.allAnswered(), "an unchanged text must close without a prompt");
     QCOMPARE(fileContent(path), QByteArrayLiteral("Same"));
 }
 
@@ -249,12 +265,13 @@ void TestTextEditorDlg::failedSaveKeepsText()
     QVERIFY(PageDriver::activate(&dialog));
     PageDriver::typeText(editor(dialog), QStringLiteral("Несохраненный"));
 
-    MessageBoxAnswerer answerer(answers);
+    for (const QString &answer : answers)
+        m_dialogs->answerMessage(answer);
     if (viaClosePrompt)
         dialog.close();
     else
         button(dialog, "saveBtn")->click();
-    QVERIFY2(answerer.allAnswered(), "the failure is reported");
+    QCOMPARE(m_dialogs->seenTexts().size(), answers.size());
     QVERIFY(dialog.isVisible());
     QCOMPARE(editor(dialog)->toPlainText(), QStringLiteral("Несохраненный"));
     QVERIFY(editor(dialog)->document()->isModified());

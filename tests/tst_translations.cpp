@@ -1,3 +1,4 @@
+#include "dialogguard.h"
 #include "gtfsimport.h"
 #include "interfacelanguage.h"
 #include "mainwindow.h"
@@ -76,6 +77,7 @@ void TestTranslations::routePage()
     QFETCH(QString, generalTab);
     QFETCH(QString, routeRow);
     QTemporaryDir folder;
+    DialogGuard dialogs;
     RouteForm page;
     page.openRoute(TestRoutes::copyExample(folder));
     QCOMPARE(page.findChild<QTabWidget *>(QStringLiteral("routeTabs"))->tabText(RouteForm::GeneralTab), generalTab);

@@ -3,12 +3,12 @@
 #include "boardfeed.h"
 #include "coordinatecommands.h"
 #include "coordinatetext.h"
+#include "dialogguard.h"
 #include "dotcompare.h"
 #include "filelistcommands.h"
 #include "frontboardcommands.h"
 #include "fronttablowidget.h"
 #include "generalcommands.h"
-#include "messageboxanswerer.h"
 #include "salontablocommands.h"
 #include "sideboardcommands.h"
 #include "sofitcolormodel.h"
@@ -28,6 +28,7 @@
 #include <QtTest>
 
 #include <functional>
+#include <memory>
 
 using namespace TestRoutes;
 
@@ -38,6 +39,8 @@ class TestUndoCommands : public QObject
     Q_OBJECT
 
 private slots:
+    void init();
+    void cleanup();
     void swapCommands_data();
     void swapCommands();
     void fileCommands_data();
@@ -51,6 +54,8 @@ private slots:
 
 private:
     TestSettings m_settings;
+    // Opening a route may ask how it keeps its next-stop announcements; no test here expects that.
+    std::unique_ptr<DialogGuard> m_dialogs;
 };
 
 namespace {
@@ -279,6 +284,16 @@ QUndoCommand *fileCommand(RouteForm *page, RouteForm::FileList list, const QStri
 }
 
 } // namespace
+
+void TestUndoCommands::init()
+{
+    m_dialogs = std::make_unique<DialogGuard>();
+}
+
+void TestUndoCommands::cleanup()
+{
+    m_dialogs.reset();
+}
 
 void TestUndoCommands::swapCommands_data()
 {

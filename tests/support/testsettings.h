@@ -19,7 +19,13 @@ public:
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_folder.path());
     }
 
-    void clear() { QSettings().clear(); }
+    // Also forgets what Qt's file dialogs keep in the settings (last folder, history), so that no
+    // test starts a dialog where an earlier one left it.
+    void clear()
+    {
+        QSettings().clear();
+        QSettings(QStringLiteral("QtProject")).clear();
+    }
 
 private:
     QTemporaryDir m_folder;
