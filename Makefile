@@ -1,5 +1,6 @@
 # make run        installs what is missing, builds, and opens the editor on a copy of the example route
 # make test       installs what is missing, builds, and runs every test through ctest
+# make test-shuffled  the same tests again, each program's functions in a random order
 # make test-asan  the same tests built with the address and undefined-behaviour sanitizers
 # make fuzz       runs every route-file fuzzer for FUZZ_SECONDS seconds, one after the other
 # make package    builds, and leaves the Debian package marvolt_<version>_<arch>.deb in build/
@@ -20,7 +21,7 @@ SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:check_initial
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan.supp:print_suppressions=0
 
-.PHONY: all deps configure build run test test-asan fuzz package clean
+.PHONY: all deps configure build run test test-shuffled test-asan fuzz package clean
 
 all: build
 
@@ -39,12 +40,17 @@ run: build
 	$(BUILD_DIR)/app/marvolt "$(EXAMPLE_COPY)"
 
 test: build
-	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS) -LE shuffled
+
+# Every test program again, its functions in a random order and the programs too, so that a test
+# that needs another to run first shows.
+test-shuffled: build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS) -L shuffled --schedule-random
 
 test-asan: deps
 	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DMARVOLT_SANITIZE=ON
 	cmake --build $(ASAN_DIR) -j$(JOBS)
-	cd $(ASAN_DIR) && $(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+	cd $(ASAN_DIR) && $(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS) -LE shuffled
 
 # The fuzzers need clang's libFuzzer, so they have a build folder of their own; the normal
 # build stays on g++.
