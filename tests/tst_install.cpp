@@ -19,6 +19,8 @@ private slots:
     void installedFile();
     void validated_data();
     void validated();
+    void commandLineWithoutDisplay_data();
+    void commandLineWithoutDisplay();
 
 private:
     QTemporaryDir m_prefix;
@@ -26,12 +28,14 @@ private:
 
 namespace {
 
-// Runs program to its end; true when it exited with 0. Its output, or why it did not run, is
-// left in output for the failure message.
-bool runs(const QString &program, const QStringList &arguments, QString &output)
+// Runs program to its end; true when it exited with exitCode. Its output, or why it did not run,
+// is left in output for the failure message.
+bool runs(const QString &program, const QStringList &arguments, QString &output, int exitCode = 0,
+          const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
+    process.setProcessEnvironment(environment);
     process.start(program, arguments);
     if (!process.waitForStarted()) {
         output = program + QStringLiteral(": ") + process.errorString();
@@ -39,7 +43,7 @@ bool runs(const QString &program, const QStringList &arguments, QString &output)
     }
     const bool finished = process.waitForFinished(120000);
     output = program + QStringLiteral(":\n") + QString::fromLocal8Bit(process.readAll());
-    return finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    return finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == exitCode;
 }
 
 } // namespace
@@ -72,6 +76,7 @@ void TestInstall::installedFile_data()
                                        << false << size;
     QTest::newRow("editor manual") << QStringLiteral("share/man/man1/marvolt.1.gz") << false << 0;
     QTest::newRow("tool manual") << QStringLiteral("share/man/man1/marvolt-route.1.gz") << false << 0;
+    QTest::newRow("copyright") << QStringLiteral("share/doc/marvolt/copyright") << false << 0;
 }
 
 void TestInstall::installedFile()
@@ -110,6 +115,33 @@ void TestInstall::validated()
 
     QString output;
     QVERIFY2(runs(validator, options << QDir(m_prefix.path()).filePath(path), output), qPrintable(output));
+}
+
+void TestInstall::commandLineWithoutDisplay_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("printed");
+
+    QTest::newRow("help") << QStringLiteral("--help") << 0 << QStringLiteral("--version");
+    QTest::newRow("version") << QStringLiteral("--version") << 0 << QStringLiteral("0.1.0");
+    QTest::newRow("unknown option") << QStringLiteral("--colour") << 2 << QStringLiteral("colour");
+}
+
+// Help, the version and a wrong option are answered before the window needs a display.
+void TestInstall::commandLineWithoutDisplay()
+{
+    QFETCH(QString, option);
+    QFETCH(int, exitCode);
+    QFETCH(QString, printed);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QLatin1String(name));
+    QString output;
+    QVERIFY2(
+        runs(QDir(m_prefix.path()).filePath(QStringLiteral("bin/marvolt")), {option}, output, exitCode, environment),
+        qPrintable(output));
+    QVERIFY2(output.contains(printed), qPrintable(output));
 }
 
 QTEST_GUILESS_MAIN(TestInstall)
