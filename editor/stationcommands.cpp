@@ -109,25 +109,28 @@ int SetStationSequencyCommand::addNextEntries(const RouteData &route)
 }
 
 // Each next-stop entry goes back into the stop before it: its text becomes that stop's
-// next-stop text and its files follow the stop's own. An entry at the start of a direction
-// has no stop before it and is only removed.
+// next-stop text and its files follow the stop's own. Which entries are next-stop entries
+// follows from the parity of their direction, so stop entries, such as a direction's only stop,
+// are never folded. A next-stop entry that opens its direction has no stop to go into and stays
+// as a stop of its own, with its text and files. Working backwards keeps the earlier indexes
+// valid. Returns the new start of the return direction.
 int SetStationSequencyCommand::foldNextEntries(const RouteData &route)
 {
     const int back = route.backStationIndex();
     int newBack = back;
-    for (int entry = route.stationCount() - 2; entry >= 0; entry = entry == back + 1 ? back - 2 : entry - 2) {
-        if (entry > 0 && entry != back) {
-            const Station *next = route.stationAt(entry);
-            const Station *stop = route.stationAt(entry - 1);
-            for (int language = 0; language < m_page->languageCount(); ++language)
-                new SetStationNextNameCmd(m_page, entry - 1, language, next->name[language], this);
-            for (int file = 0; file < next->textFiles.size(); ++file)
-                new AddStationTextFileCmd(m_page, entry - 1, stop->textFiles.size() + file, next->textFiles.at(file),
-                                          this);
-            for (int file = 0; file < next->soundFiles.size(); ++file)
-                new AddStationSoundFileCmd(m_page, entry - 1, stop->soundFiles.size() + file, next->soundFiles.at(file),
-                                           this);
-        }
+    for (int entry = route.stationCount() - 1; entry > 0; --entry) {
+        if (entry == back || !route.isNextStopEntry(entry, true))
+            continue;
+        const Station *next = route.stationAt(entry);
+        const Station *stop = route.stationAt(entry - 1);
+        for (int language = 0; language < m_page->languageCount(); ++language)
+            new SetStationNextNameCmd(m_page, entry - 1, language, next->name[language], this);
+        for (int file = 0; file < next->textFiles.size(); ++file)
+            new AddStationTextFileCmd(m_page, entry - 1, stop->textFiles.size() + file, next->textFiles.at(file),
+                                      this);
+        for (int file = 0; file < next->soundFiles.size(); ++file)
+            new AddStationSoundFileCmd(m_page, entry - 1, stop->soundFiles.size() + file, next->soundFiles.at(file),
+                                       this);
         new RemoveStationCommand(m_page, entry, this);
         if (entry < back)
             --newBack;

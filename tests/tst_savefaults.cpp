@@ -38,8 +38,6 @@ private:
 
 namespace {
 
-using Files = std::map<QString, QByteArray>;
-
 const QString city = QStringLiteral("routefolder/city");
 const QByteArray oldContent = "old content that no save writes\r\n";
 
@@ -47,17 +45,6 @@ const QByteArray oldContent = "old content that no save writes\r\n";
 const QStringList saveOrder{QStringLiteral("12/ost.txt"),     QStringLiteral("12/coord.txt"),
                             QStringLiteral("12/sidetab.txt"), QStringLiteral("12/script.txt"),
                             QStringLiteral("12/backtab.txt"), QStringLiteral("Reklama/rscript.txt")};
-
-// Every file below folder with its content, by relative path.
-Files filesOf(const QString &folder)
-{
-    Files files;
-    for (const QString &file : filesBelow(folder)) {
-        if (!readFile(folder + QLatin1Char('/') + file, files[file]))
-            qWarning("cannot read %s", qPrintable(file));
-    }
-    return files;
-}
 
 // A page on a copy of the city route with one unsaved edit, the colour of all three boards.
 void openEditedCity(RouteForm &page, const QString &caseFolder)

@@ -6,6 +6,7 @@
 #include "dialogguard.h"
 #include "dotcompare.h"
 #include "filelistcommands.h"
+#include "fixturefiles.h"
 #include "frontboardcommands.h"
 #include "fronttablowidget.h"
 #include "generalcommands.h"
@@ -51,6 +52,8 @@ private slots:
     void merges();
     void stationSequency_data();
     void stationSequency();
+    void layoutRoundTrip_data();
+    void layoutRoundTrip();
 
 private:
     TestSettings m_settings;
@@ -529,6 +532,55 @@ void TestUndoCommands::stationSequency_data()
     QTest::newRow("off, return direction")
         << QStringList{a, x, b, c, y, d} << 3 << false
         << QStringList{"2", a + "|" + x + "||", b + "|||", c + "|" + y + "||", d + "|||"};
+    // The last stop of the forward direction is a stop entry, never folded into the entry before.
+    QTest::newRow("off, one stop each way")
+        << QStringList{a + QStringLiteral("\r\n  a.wav"), b + QStringLiteral("\r\n  b.wav")} << 1 << false
+        << QStringList{"1", a + "||a.wav|", b + "||b.wav|"};
+    QTest::newRow("off, return direction of one stop")
+        << QStringList{a, x, b, c} << 3 << false << QStringList{"2", a + "|" + x + "||", b + "|||", c + "|||"};
+}
+
+void TestUndoCommands::layoutRoundTrip_data()
+{
+    QTest::addColumn<QStringList>("stops");
+    QTest::addColumn<int>("back");
+    // The answer to the layout question at opening, when the texts leave the layout open.
+    QTest::addColumn<QString>("answer");
+
+    const QString sep = QStringLiteral("\\\\");
+    const QString a = QStringLiteral("Остановка А");
+    const QString b = QStringLiteral("Остановка Б");
+    const QString c = QStringLiteral("Остановка В");
+    const QString toB = sep + QStringLiteral("Следующая остановка Б\r\n  b.wav, b.txt");
+    const QString toC = sep + QStringLiteral("Следующая остановка В\r\n  c.wav");
+    QTest::newRow("no return direction") << QStringList{a + toB, b + toC, c} << -1 << QString();
+    QTest::newRow("return direction of one stop") << QStringList{a + toB, b, c} << 2 << QString();
+    QTest::newRow("forward direction of one stop") << QStringList{a, b + toC, c} << 1 << QStringLiteral("Нет");
+    QTest::newRow("both directions of one stop")
+        << QStringList{a + QStringLiteral("\r\n  a.wav"), b + QStringLiteral("\r\n  b.wav")} << 1 << QString();
+    QTest::newRow("separate, return direction of one stop")
+        << QStringList{a, QStringLiteral("Следующая остановка Б"), b, c} << 3 << QString();
+}
+
+// Switching the layout and back keeps every stop, text and file: the folder saves as it opened.
+void TestUndoCommands::layoutRoundTrip()
+{
+    QFETCH(QStringList, stops);
+    QFETCH(int, back);
+    QFETCH(QString, answer);
+    if (!answer.isEmpty())
+        m_dialogs->answerMessage(answer);
+    QTemporaryDir dir;
+    RouteForm page;
+    const QString folder = writeRoute(dir, stops, back);
+    QVERIFY(page.openRoute(folder));
+    QVERIFY(page.saveRoute());
+    const FixtureFiles::Files opened = FixtureFiles::filesOf(folder);
+    auto *check = page.findChild<QCheckBox *>(QStringLiteral("nextSeparateCheck"));
+    check->click();
+    check->click();
+    QVERIFY(page.saveRoute());
+    QCOMPARE(FixtureFiles::filesOf(folder), opened);
 }
 
 void TestUndoCommands::stationSequency()

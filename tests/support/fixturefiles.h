@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <map>
+
 // File access for tests that work on whole route folders: every function reports whether it
 // succeeded, so that a missing file fails the test instead of comparing as empty.
 namespace FixtureFiles {
@@ -44,6 +46,19 @@ inline QStringList filesBelow(const QString &folder)
     while (it.hasNext())
         files.append(QDir(folder).relativeFilePath(it.next()));
     files.sort();
+    return files;
+}
+
+// Every file below folder with its content, by relative path; a file that cannot be read is
+// said so and compares as empty.
+using Files = std::map<QString, QByteArray>;
+inline Files filesOf(const QString &folder)
+{
+    Files files;
+    for (const QString &file : filesBelow(folder)) {
+        if (!readFile(folder + QLatin1Char('/') + file, files[file]))
+            qWarning("cannot read %s", qPrintable(file));
+    }
     return files;
 }
 
