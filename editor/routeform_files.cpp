@@ -434,9 +434,11 @@ void RouteForm::on_moveAdFolderBtn_clicked()
         QMessageBox::critical(this, QString(), tr("Папка с рекламой должна быть в папке с маршрутом или рядом с ней!"));
         return;
     }
+    // The old names go from the last: each removal keeps the name and place it had, so that
+    // undo puts the old list back as it was.
     auto *command = new QUndoCommand;
-    for (int index = 0; index < m_route.adTextFiles().size(); ++index)
-        new RemoveAdTextFileCmd(this, 0, command);
+    for (int index = m_route.adTextFiles().size() - 1; index >= 0; --index)
+        new RemoveAdTextFileCmd(this, index, command);
     new SetAdPathCommand(this, path, command);
     const QStringList names = readAdTextList(path);
     for (int index = 0; index < names.size(); ++index)

@@ -301,9 +301,10 @@ void TestFileLists::moveAdFolder_data()
 
     QTest::newRow("beside the route") << "Ads2" << QStringList{"r5.txt", "r6.txt"} << false;
     QTest::newRow("inside the route") << "route/Rek" << QStringList() << false;
-    QTest::newRow("the same folder") << "Reklama" << QStringList{"r1.txt"} << false;
-    QTest::newRow("outside") << "/" << QStringList{"r1.txt"} << true;
-    QTest::newRow("a folder named like the parent and more") << "2/ads" << QStringList{"r1.txt"} << true;
+    const QStringList old{"r1.txt", "r2.txt", "r3.txt"};
+    QTest::newRow("the same folder") << "Reklama" << old << false;
+    QTest::newRow("outside") << "/" << old << true;
+    QTest::newRow("a folder named like the parent and more") << "2/ads" << old << true;
 }
 
 // Another advertising folder brings its own list; the move is one undo step. Folders outside
@@ -316,7 +317,7 @@ void TestFileLists::moveAdFolder()
     QTemporaryDir dir;
     RouteForm page;
     const QString route = routeWithFiles(dir, {"route/Rek/r9.txt"});
-    QVERIFY(writeFile(dir.filePath(QStringLiteral("Reklama/rscript.txt")), "r1.txt\r\n"));
+    QVERIFY(writeFile(dir.filePath(QStringLiteral("Reklama/rscript.txt")), "r1.txt\r\nr2.txt\r\nr3.txt\r\n"));
     QVERIFY(writeFile(dir.filePath(QStringLiteral("Ads2/rscript.txt")), "r5.txt\r\nr6.txt\r\n"));
     QVERIFY(page.openRoute(route));
     const QString path = target.startsWith(QLatin1Char('/')) ? target
@@ -338,7 +339,7 @@ void TestFileLists::moveAdFolder()
         return;
     QCOMPARE(page.findChild<QLabel *>(QStringLiteral("allAdTextFileLabel"))->text(), QLatin1Char('/') + target);
     page.undo();
-    QCOMPARE(page.route().adTextFiles(), QStringList{"r1.txt"});
+    QCOMPARE(page.route().adTextFiles(), (QStringList{"r1.txt", "r2.txt", "r3.txt"}));
     QCOMPARE(page.route().adFolder(), dir.filePath(QStringLiteral("Reklama")));
 }
 
