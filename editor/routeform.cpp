@@ -385,11 +385,17 @@ void RouteForm::setCanRedo(bool canRedo)
 bool RouteForm::finishEdit(QLineEdit *edit, const QString &stored, QString &text)
 {
     text = edit->text().trimmed();
-    if (text != stored)
+    if (edit->isModified() && text != stored)
         return true;
-    edit->setText(text);
+    if (edit->isModified())
+        edit->setText(text);
     restoreUndoFlags();
     return false;
+}
+
+bool RouteForm::spinChanged(const QSpinBox *spin, int stored)
+{
+    return spin->value() != qBound(spin->minimum(), stored, spin->maximum());
 }
 
 void RouteForm::restoreUndoFlags()

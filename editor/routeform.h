@@ -379,7 +379,12 @@ private:
     // Pushes command and repaints the previews it made stale, except the one that already
     // shows the change.
     void pushCommand(QUndoCommand *command, std::optional<OutsideBoard> shown = std::nullopt);
+    // True with the trimmed text when the user typed in edit and left a text other than stored.
+    // An edit left untouched changes nothing, though it may show its value cut to its length.
     bool finishEdit(QLineEdit *edit, const QString &stored, QString &text);
+    // True when the user set spin to a value other than stored. A stored value beyond the spin
+    // box's range shows clamped and stays until the user picks another.
+    static bool spinChanged(const QSpinBox *spin, int stored);
     void restoreUndoFlags();
     // Pushes command when it has children, else discards it.
     void pushMacro(QUndoCommand *command);

@@ -737,7 +737,7 @@ void RouteForm::setBoardFontBit(OutsideBoard board, int bit, bool checked)
 void RouteForm::finishNameTime(OutsideBoard board, QSpinBox *spin)
 {
     const int seconds = spin->value();
-    if (seconds == m_route.boardHeader(board).nameTimeout)
+    if (!spinChanged(spin, m_route.boardHeader(board).nameTimeout))
         return;
     if (board == OutsideBoard::Front)
         pushCommand(new SetFrontNameTimeoutCmd(this, seconds));
@@ -923,7 +923,7 @@ void RouteForm::on_sideNameTimeSpn_editingFinished()
 
 void RouteForm::on_sideStationCountSpn_editingFinished()
 {
-    if (ui->sideStationCountSpn->value() != m_route.sideStationCount())
+    if (spinChanged(ui->sideStationCountSpn, m_route.sideStationCount()))
         pushCommand(new SetSideStationCountCmd(this, ui->sideStationCountSpn->value()));
 }
 

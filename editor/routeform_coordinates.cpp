@@ -34,7 +34,7 @@ void RouteForm::on_coordEdit_editingFinished()
         return;
     const QGeoCoordinate coordinate = parseCoordinate(ui->coordEdit->text().trimmed());
     const QString stored = formatCoordinate(station->coordinate);
-    if (formatCoordinate(coordinate) != stored) {
+    if (ui->coordEdit->isModified() && formatCoordinate(coordinate) != stored) {
         pushCommand(new SetStationCoordinate(this, m_currentStation, coordinate));
         return;
     }
@@ -45,7 +45,7 @@ void RouteForm::on_coordEdit_editingFinished()
 void RouteForm::on_radiusSpn_editingFinished()
 {
     const Station *station = m_route.stationAt(m_currentStation);
-    if (station && station->radius != ui->radiusSpn->value())
+    if (station && spinChanged(ui->radiusSpn, station->radius))
         pushCommand(new SetStationRadius(this, m_currentStation, ui->radiusSpn->value()));
 }
 

@@ -180,14 +180,14 @@ void RouteForm::rewriteNextText(int entry, int language, const QString &nextText
 
 void RouteForm::on_nextDelaySpn_editingFinished()
 {
-    if (ui->nextDelaySpn->value() != m_route.nextStationDelay())
+    if (spinChanged(ui->nextDelaySpn, m_route.nextStationDelay()))
         pushCommand(new SetNextStationDelayCmd(this, ui->nextDelaySpn->value()));
 }
 
 void RouteForm::on_salonTabloOrderEdit_editingFinished()
 {
     const QByteArray order = normalizedOrder(ui->salonTabloOrderEdit->text());
-    if (order != m_route.salonTabloOrder()) {
+    if (ui->salonTabloOrderEdit->isModified() && order != m_route.salonTabloOrder()) {
         pushCommand(new SetSalonTabloOrderCmd(this, order));
         return;
     }

@@ -126,8 +126,7 @@ int SetStationSequencyCommand::foldNextEntries(const RouteData &route)
         for (int language = 0; language < m_page->languageCount(); ++language)
             new SetStationNextNameCmd(m_page, entry - 1, language, next->name[language], this);
         for (int file = 0; file < next->textFiles.size(); ++file)
-            new AddStationTextFileCmd(m_page, entry - 1, stop->textFiles.size() + file, next->textFiles.at(file),
-                                      this);
+            new AddStationTextFileCmd(m_page, entry - 1, stop->textFiles.size() + file, next->textFiles.at(file), this);
         for (int file = 0; file < next->soundFiles.size(); ++file)
             new AddStationSoundFileCmd(m_page, entry - 1, stop->soundFiles.size() + file, next->soundFiles.at(file),
                                        this);

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTreeView>
 #include <QUndoStack>
 #include <QtTest>
 
@@ -29,6 +30,8 @@ private slots:
     void cleanup();
     void finishedEdits_data();
     void finishedEdits();
+    void untouchedFieldsKeepValues_data();
+    void untouchedFieldsKeepValues();
     void frontLeads_data();
     void frontLeads();
     void modeButtons();
@@ -125,6 +128,69 @@ void TestRouteTabs::finishedEdits()
     page.undo();
     QCOMPARE(stored(page.route()), old);
     QCOMPARE(line->text(), old);
+}
+
+void TestRouteTabs::untouchedFieldsKeepValues_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("from");
+    QTest::addColumn<QByteArray>("to");
+    QTest::addColumn<QString>("field");
+    // The stop whose tab holds the field; -1 for the route's tabs.
+    QTest::addColumn<int>("station");
+
+    const QByteArray longName = QString(129, QChar(0x416)).toUtf8();
+    QTest::newRow("number longer than the edit") << "ost.txt" << QByteArray("\xEF\xBB\xBF" "12\\")
+                                                 << QByteArray("\xEF\xBB\xBF" "12345\\") << "frontNumberEdit" << -1;
+    QTest::newRow("stop name longer than the edit")
+        << "ost.txt" << QStringLiteral("1 Остановка Микрорайон Северный.").toUtf8() << "1 " + longName
+        << "stationNameEdit" << 0;
+    QTest::newRow("delay above the spin box") << "coord.txt" << QByteArray("NEXTDELAY:7")
+                                              << QByteArray("NEXTDELAY:900") << "nextDelaySpn" << -1;
+    QTest::newRow("side stop count above the spin box")
+        << "sidetab.txt" << QByteArray(";N5;") << QByteArray(";N40;") << "sideStationCountSpn" << -1;
+    QTest::newRow("radius above the spin box") << "coord.txt" << QByteArray("37.59134 40")
+                                               << QByteArray("37.59134 100") << "radiusSpn" << 0;
+    QTest::newRow("blanks around a text") << "script.txt" << QStringLiteral("MARSH:\"Маршрут %n.\"").toUtf8()
+                                          << QStringLiteral("MARSH:\" Маршрут %n. \"").toUtf8() << "routeTextEdit"
+                                          << -1;
+    QTest::newRow("lower-case order") << "script.txt" << QByteArray("BT:(MO)2(MNNSABTR)0")
+                                      << QByteArray("BT:(mo)2(mnnsabtr)0") << "salonTabloOrderEdit" << -1;
+}
+
+// A field the user only passes through never changes the route, though it cannot show the
+// stored value whole: the files keep values beyond the widget's length or range.
+void TestRouteTabs::untouchedFieldsKeepValues()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, from);
+    QFETCH(QByteArray, to);
+    QFETCH(QString, field);
+    QFETCH(int, station);
+    QTemporaryDir dir;
+    const QString folder = copyExample(dir);
+    QByteArray content;
+    QVERIFY(FixtureFiles::readFile(folder + QLatin1Char('/') + file, content));
+    QVERIFY(content.contains(from));
+    QVERIFY(FixtureFiles::writeFile(folder + QLatin1Char('/') + file, content.replace(from, to)));
+    RouteForm page;
+    QVERIFY(page.openRoute(folder));
+    QVERIFY(page.saveRoute());
+    const FixtureFiles::Files saved = FixtureFiles::filesOf(folder);
+    QVERIFY(activate(&page));
+    if (station >= 0) {
+        auto *list = child<QTreeView>(page, "stationList");
+        list->setCurrentIndex(list->model()->index(station + 1, 0));
+    }
+    auto *widget = page.findChild<QWidget *>(field);
+    reveal(widget);
+    widget->setFocus();
+    QTRY_VERIFY(widget->hasFocus());
+    widget->clearFocus();
+    QCOMPARE(page.undoStack()->count(), 0);
+    QVERIFY(!page.canSave());
+    QVERIFY(page.saveRoute());
+    QCOMPARE(FixtureFiles::filesOf(folder), saved);
 }
 
 void TestRouteTabs::frontLeads_data()
