@@ -1,7 +1,7 @@
 // Opens the large route into a route page, and undoes and redoes single edits on it: the
 // waits a user feels when a route opens and at every Ctrl+Z.
 
-#include "boardcheck.h"
+#include "benchtiming.h"
 #include "frontboardcommands.h"
 #include "fronttablowidget.h"
 #include "largeroute.h"
@@ -32,7 +32,6 @@ private slots:
     void keystroke();
     void layoutSwitch();
     void addAndRemove();
-    void check();
 
 private:
     QTemporaryDir m_dir;
@@ -46,29 +45,6 @@ void BenchRouteForm::initTestCase()
     m_folder = m_dir.filePath(QStringLiteral("route"));
     QVERIFY(writeLargeRoute(m_folder));
 }
-
-namespace {
-
-// Mean and worst of the runs, in milliseconds.
-struct Timing
-{
-    double total = 0;
-    double worst = 0;
-    int runs = 0;
-
-    void add(qint64 nanoseconds)
-    {
-        total += nanoseconds / 1e6;
-        worst = qMax(worst, nanoseconds / 1e6);
-        ++runs;
-    }
-    QByteArray text() const
-    {
-        return QByteArray::number(total / runs, 'f', 2) + " ms, worst " + QByteArray::number(worst, 'f', 2) + " ms";
-    }
-};
-
-} // namespace
 
 void BenchRouteForm::open()
 {
@@ -215,28 +191,6 @@ void BenchRouteForm::addAndRemove()
     QCOMPARE(page.route().stationCount(), largeRouteStops);
     qInfo("add a stop: %s; remove it: %s (%d runs)", adding.text().constData(), removing.text().constData(),
           adding.runs);
-}
-
-// The route check of the large route with every file it names in its folder.
-void BenchRouteForm::check()
-{
-    RouteData route;
-    QVERIFY(route.load(m_folder));
-    for (int index = 0; index < route.stationCount(); ++index) {
-        for (const QString &name : route.stationAt(index)->soundFiles + route.stationAt(index)->textFiles)
-            QVERIFY(QFile(m_folder + QLatin1Char('/') + name).open(QIODevice::WriteOnly));
-    }
-    for (const QString &name : route.adTextFiles())
-        QVERIFY(QFile(route.adFolder() + QLatin1Char('/') + name).open(QIODevice::WriteOnly));
-    Timing checking;
-    QElapsedTimer timer;
-    int problems = 0;
-    for (int run = 0; run < 10; ++run) {
-        timer.start();
-        problems = checkRouteAndBoards(route, EditorIni(), route.looksAlternating()).size();
-        checking.add(timer.nsecsElapsed());
-    }
-    qInfo("check: %s, %d problems (%d runs)", checking.text().constData(), problems, checking.runs);
 }
 
 QTEST_MAIN(BenchRouteForm)

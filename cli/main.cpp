@@ -30,6 +30,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     qInstallMessageHandler(defaultHandler);
     QCoreApplication::setApplicationName(QStringLiteral("marvolt-route"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(MARVOLT_VERSION));
     installTranslations(app);
     QFile out;
     QFile err;

@@ -16,8 +16,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIODevice>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QSaveFile>
 
 #include <limits>
@@ -70,6 +68,36 @@ QString optionNames(const QCommandLineOption &option)
     return text;
 }
 
+// UsageError for a folder that cannot be read, Failure for one with errors (or warnings, when
+// strict), else Success.
+int checkStatus(const FolderCheck &check, bool strict)
+{
+    if (!check.error.isEmpty())
+        return RouteTool::UsageError;
+    for (const RouteProblem &problem : check.problems) {
+        if (problem.severity == RouteProblem::Error || (strict && problem.severity == RouteProblem::Warning))
+            return RouteTool::Failure;
+    }
+    return RouteTool::Success;
+}
+
+// The report of a check run as the options ask for it; a folder that cannot be read has had its
+// message on stderr, and only JSON repeats it.
+QByteArray checkOutput(const QCommandLineParser &parser, const QList<FolderCheck> &checks, const QDateTime &checkedAt)
+{
+    const bool summary = parser.isSet(QStringLiteral("summary"));
+    if (parser.isSet(QStringLiteral("json")))
+        return checkReportDocument(checks, summary, checkedAt);
+    if (summary)
+        return checkSummaryText(checks);
+    QByteArray text;
+    for (const FolderCheck &check : checks) {
+        if (check.error.isEmpty())
+            text += checkReportText(check.folder, check.problems);
+    }
+    return text;
+}
+
 QCommandLineOption helpOption()
 {
     return QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, RouteTool::tr("Show this help."));
@@ -112,8 +140,9 @@ QList<RouteTool::Command> RouteTool::commands()
          &RouteTool::measure,
          true},
         {QStringLiteral("check"),
-         tr("Check the routes of the FOLDERs for what the unit would announce or show wrong. Exit status 0 when no "
-            "route has errors, 1 when one has, 2 when a route cannot be read."),
+         tr("Check the routes of the FOLDERs for what the unit would announce or show wrong. Every folder is "
+            "checked; the exit status is the worst: 0 when no route has errors, 1 when one has, 2 when a route cannot "
+            "be read."),
          {{QStringLiteral("FOLDER..."), tr("The route folders.")}},
          checkOptions(),
          &RouteTool::check,
@@ -191,40 +220,43 @@ int RouteTool::listGtfs(const QString &feed)
 QList<QCommandLineOption> RouteTool::checkOptions()
 {
     return {
-        {QStringLiteral("json"), tr("Print the problems as JSON: an object per folder, a list of them for several.")},
+        {QStringLiteral("json"),
+         tr("Print the report as JSON, with the time of the check and the program version: the object of the "
+            "folder, or for several an object listing theirs.")},
         {QStringLiteral("strict"), tr("Fail on warnings as well as on errors.")},
+        {QStringLiteral("summary"), tr("Print a line per problem code with its counts over all folders instead.")},
     };
 }
 
+// Every folder is checked, readable or not; the exit status is the worst of them.
 int RouteTool::check(const QCommandLineParser &parser)
 {
-    const bool json = parser.isSet(QStringLiteral("json"));
+    const QDateTime checkedAt = QDateTime::currentDateTimeUtc();
     const bool strict = parser.isSet(QStringLiteral("strict"));
-    QJsonArray reports;
-    QByteArray text;
-    bool failed = false;
+    QList<FolderCheck> checks;
+    int status = Success;
     for (const QString &argument : parser.positionalArguments()) {
-        const QString folder = folderArgument(argument);
-        RouteData route;
-        if (!route.load(routePath(folder))) {
-            m_err.write(tr("marvolt-route: cannot read the station list of %1.\n").arg(folder).toUtf8());
-            return UsageError;
-        }
-        EditorIni types;
-        types.read(routePath(folder));
-        const QList<RouteProblem> problems = checkRouteAndBoards(route, types, route.looksAlternating());
-        for (const RouteProblem &problem : problems)
-            failed = failed || problem.severity == RouteProblem::Error
-                || (strict && problem.severity == RouteProblem::Warning);
-        if (json)
-            reports.append(checkReportJson(folder, problems));
-        else
-            text += checkReportText(folder, problems);
+        checks.append(checkFolder(folderArgument(argument)));
+        status = qMax(status, checkStatus(checks.last(), strict));
     }
-    if (json)
-        text = (reports.size() == 1 ? QJsonDocument(reports.first().toObject()) : QJsonDocument(reports)).toJson();
-    m_out.write(text);
-    return failed ? Failure : Success;
+    m_out.write(checkOutput(parser, checks, checkedAt));
+    return status;
+}
+
+// A folder that cannot be read is said on stderr at once.
+FolderCheck RouteTool::checkFolder(const QString &folder)
+{
+    FolderCheck check{folder, QString(), {}};
+    RouteData route;
+    if (!route.load(routePath(folder))) {
+        check.error = tr("cannot read the station list of %1.").arg(folder);
+        fail(check.error);
+        return check;
+    }
+    EditorIni types;
+    types.read(routePath(folder));
+    check.problems = checkRouteAndBoards(route, types, route.looksAlternating());
+    return check;
 }
 
 QList<QCommandLineOption> RouteTool::measureOptions()

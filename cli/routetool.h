@@ -1,5 +1,7 @@
 #pragma once
 
+#include "checkreport.h"
+
 #include <QCommandLineOption>
 #include <QCoreApplication>
 #include <QList>
@@ -58,6 +60,7 @@ private:
     int measure(const QCommandLineParser &parser);
     static QList<QCommandLineOption> measureOptions();
     int check(const QCommandLineParser &parser);
+    FolderCheck checkFolder(const QString &folder);
     static QList<QCommandLineOption> checkOptions();
     int importGtfs(const QCommandLineParser &parser);
     static QList<QCommandLineOption> importGtfsOptions();

@@ -242,29 +242,59 @@ QString FrontTabloWidget::composedLine(int language) const
     return first + QLatin1String(" - ") + second;
 }
 
+// Without a change time the destination-only layout shows both languages at once, language 1
+// in the upper lines and language 2 in the lower ones.
+bool FrontTabloWidget::stacksLanguages() const
+{
+    return m_changeTimeMs <= 0 && hasSecondLanguage();
+}
+
 // The text of the destination-only layout: the second text of the page, the first when that
-// is empty. Without a change time both languages stand together, split by "_".
+// is empty; both languages split by "_" when they stand together.
 QString FrontTabloWidget::destinationOnlyText() const
 {
     const auto text = [this](int language) {
         const QString shown = secondText(language);
         return shown.isEmpty() ? firstText(language) : shown;
     };
-    if (m_changeTimeMs > 0)
-        return text(m_page);
-    if (!hasSecondLanguage())
-        return text(0);
+    if (!stacksLanguages())
+        return text(m_changeTimeMs > 0 ? m_page : 0);
     return text(0) + QLatin1Char('_') + text(1);
+}
+
+bool FrontTabloWidget::routeTextCut(int language) const
+{
+    return isLanguage(language) && m_routeTextCut[language];
+}
+
+// Gives what the frame cut to the texts it showed: the route texts of the page, or of each
+// language where both stand at once, and the stop line.
+void FrontTabloWidget::noteCuts()
+{
+    const int half = rows / 2;
+    const auto note = [](bool &cut, bool now) { cut = cut || now; };
+    if (m_lowerLayout != Layout::None) {
+        note(m_routeTextCut[m_page], textClipped(0, half));
+        note(m_stopLineCut, textClipped(half, rows));
+    } else if (m_mainLayout == Layout::DestinationOnly && stacksLanguages()) {
+        note(m_routeTextCut[0], textClipped(0, half));
+        note(m_routeTextCut[1], textClipped(half, rows));
+    } else {
+        note(m_routeTextCut[m_page], textClipped(0, rows));
+    }
+    forgetClippedText();
 }
 
 void FrontTabloWidget::frame(bool reset)
 {
     if (reset) {
+        m_page = m_firstLanguage ? 1 : 0;
         drawBoardFrame();
         chooseLayouts();
     }
     runLayout(m_mainLayout, reset);
     runLayout(m_lowerLayout, reset);
+    noteCuts();
 }
 
 void FrontTabloWidget::drawBoardFrame()
@@ -276,6 +306,11 @@ void FrontTabloWidget::drawBoardFrame()
     m_textLeft = 0;
     drawStrips();
     drawNumber();
+    // The number stands over every row; what it cuts is told apart from what the texts cut.
+    m_numberCut = textClipped(0, rows);
+    m_routeTextCut = {};
+    m_stopLineCut = false;
+    forgetClippedText();
 }
 
 void FrontTabloWidget::drawStrips()
@@ -403,7 +438,6 @@ int FrontTabloWidget::pageFrames() const
 void FrontTabloWidget::pagedLayout(Layout layout, bool reset)
 {
     if (reset) {
-        m_page = m_firstLanguage ? 1 : 0;
         m_pageCounter = pageFrames();
     } else if (m_changeTimeMs <= 0) {
         return;
@@ -528,7 +562,6 @@ void FrontTabloWidget::drawSeparatorLine()
 
 void FrontTabloWidget::startRunningLine(int h)
 {
-    m_page = m_firstLanguage ? 1 : 0;
     m_line = TabloEffectState();
     m_line.text = composedLine(m_page);
     m_line.font = &lineFont(h, 0);

@@ -81,6 +81,14 @@ public:
     int framePeriod() const { return m_framePeriodMs; }
     bool isAnimating() const { return m_timer.isActive(); }
 
+    // What the frames since the last reset cut: some columns of the route number, of a route
+    // text of language (a starting point or destination, alone or with the other on one line),
+    // or of a text of the stop line (a stop or the separator). A running text is cut only when
+    // it has no room to run.
+    bool numberCut() const { return m_numberCut; }
+    bool routeTextCut(int language) const;
+    bool stopLineCut() const { return m_stopLineCut; }
+
     // Redraws the board from the start and schedules a repaint.
     void refresh();
     // Starts the animation when the board has something to animate; redraws either way.
@@ -125,9 +133,11 @@ private:
     QString firstText(int language) const;
     QString secondText(int language) const;
     QString composedLine(int language) const;
+    bool stacksLanguages() const;
     QString destinationOnlyText() const;
 
     void drawBoardFrame();
+    void noteCuts();
     void drawStrips();
     void fillStrip(int code, int x);
     void drawNumber();
@@ -182,6 +192,9 @@ private:
     bool m_numberOnly = false;
     int m_textLeft = 0;
     int m_page = 0;
+    bool m_numberCut = false;
+    std::array<bool, 2> m_routeTextCut{};
+    bool m_stopLineCut = false;
 
     QBasicTimer m_timer;
     // Set by a context menu, so that the button release that follows does not toggle the

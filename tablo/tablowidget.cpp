@@ -47,6 +47,7 @@ void TabloWidget::setBoardSize(int newCols, int newRows)
         pixels.reset(new int[size_t(cols) * size_t(rows)]());
         columnBuffer.reset(new int[size_t(rows) * size_t(rows)]());
     }
+    clippedRows.assign(size_t(rows), false);
     resetClip();
     updateGeometry();
 }
@@ -120,7 +121,27 @@ void TabloWidget::fillRect(int x, int y, int w, int h)
 void TabloWidget::clearBoard()
 {
     fillRect(0, 0, cols, rows);
-    clippedText = false;
+    forgetClippedText();
+}
+
+void TabloWidget::forgetClippedText()
+{
+    std::fill(clippedRows.begin(), clippedRows.end(), false);
+}
+
+bool TabloWidget::textClipped(int top, int bottom) const
+{
+    const auto first = clippedRows.begin() + qBound(0, top, rows);
+    const auto last = clippedRows.begin() + qBound(0, bottom, rows);
+    return first < last && std::find(first, last, true) != last;
+}
+
+void TabloWidget::markClipped(int y, int height)
+{
+    const int first = qMax(y, clipTop);
+    const int last = int(qMin<qint64>(qint64(y) + height, clipBottom));
+    for (int row = first; row < last; ++row)
+        clippedRows[size_t(row)] = true;
 }
 
 void TabloWidget::clearColumnBuffer()
@@ -138,19 +159,22 @@ int TabloWidget::drawText(QStringView text, int x, int y, const TabloFont &font,
         if (width < clipRight - x)
             x += (clipRight - x - width) / 2;
     }
+    bool clipped = false;
     for (const QChar character : text) {
         if (x >= clipRight) {
-            clippedText = true;
+            clipped = true;
             break;
         }
         const int glyphIndex = font.charToGlyph(character.unicode());
         if (glyphIndex < 0)
             continue;
         const TabloGlyphWidth width = glyphWidth(font, glyphIndex);
-        clippedText = clippedText || x + width.columns > clipRight;
+        clipped = clipped || x + width.columns > clipRight;
         drawGlyph(font, glyphIndex, width.columns, x, y);
         x += width.advance;
     }
+    if (clipped)
+        markClipped(y, font.rows);
     return x;
 }
 
@@ -178,6 +202,8 @@ int TabloWidget::drawToColumnBuffer(QChar character, int y, const TabloFont &fon
     const TabloGlyphWidth width = glyphWidth(font, glyphIndex);
     // The strip is only rows wide: on a board lower than a glyph cell the glyph is cut there.
     const int columns = qMin(width.columns, rows);
+    if (columns < width.columns)
+        markClipped(y, font.rows);
     const int firstRow = qMax(clipTop - y, 0);
     const int lastRow = qMin(clipBottom - y, font.rows);
     for (int k = firstRow; k < lastRow; ++k) {
@@ -223,6 +249,10 @@ int TabloWidget::fullBrightness(int rgb)
 
 bool TabloWidget::stepScroll(TabloEffectState &state)
 {
+    // A running text passes every column through the region's right edge, unless the region has
+    // none.
+    if (state.charIndex < state.text.size() && boardRegion(state.x, state.y, state.w, state.h).isEmpty())
+        markClipped(state.y, state.h);
     scrollLeftOne(state.x, state.y, state.w, state.h);
     if (state.step > 0) {
         --state.step;

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <vector>
 
 class QPainter;
 
@@ -56,8 +57,11 @@ public:
     // the clip; centred moves it to the middle between x and the clip's right edge when it
     // fits. Returns the x after the last glyph drawn.
     int drawText(QStringView text, int x, int y, const TabloFont &font, bool centred = false);
-    // Whether a text drawn since the board was last cleared did not fit in the clip.
-    bool textClipped() const { return clippedText; }
+    // Whether a text drawn or set running since the board was last cleared lost columns in rows
+    // top ... bottom - 1: cut at the clip's edge, or given no room to run.
+    bool textClipped(int top, int bottom) const;
+    // Forgets the texts clipped so far, as clearing the board does.
+    void forgetClippedText();
     // Draws the glyph of character at the left of the running line's staging strip, glyph top on
     // row y; its dark dots and the rest of those strip rows become background. Returns the
     // glyph's advance, 0 when the character has no glyph.
@@ -114,6 +118,10 @@ private:
     // The part of a region that lies on the board; empty when none does.
     QRect boardRegion(int x, int y, int w, int h) const;
     int pitchFor(const QSize &size) const;
+    // Records that a text with glyph tops on row y lost columns, in the rows it covers inside
+    // the clip.
+    void markClipped(int y, int height);
 
-    bool clippedText = false;
+    // One entry per board row: a text in that row lost columns.
+    std::vector<bool> clippedRows;
 };

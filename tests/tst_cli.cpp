@@ -46,6 +46,8 @@ private slots:
     void measure();
     void check_data();
     void check();
+    void checkEveryFolder_data();
+    void checkEveryFolder();
     void importGtfs();
 };
 
@@ -715,7 +717,10 @@ void TestCli::check()
         QVERIFY(QFile::remove(other + QStringLiteral("/vokzal.txt")));
     const ToolRun run = runTool(QStringList{QStringLiteral("check"), QStringLiteral("--json"), example, other} + options);
     QCOMPARE(run.exitCode, exitCode);
-    const QJsonArray reports = QJsonDocument::fromJson(run.out).array();
+    const QJsonObject top = QJsonDocument::fromJson(run.out).object();
+    QVERIFY(QDateTime::fromString(top.value(QLatin1String("checkedAt")).toString(), Qt::ISODate).timeSpec() == Qt::UTC);
+    QVERIFY(!top.value(QLatin1String("version")).toString().isEmpty());
+    const QJsonArray reports = top.value(QLatin1String("folders")).toArray();
     QCOMPARE(reports.size(), 2);
     const QJsonObject report = reports.at(1).toObject();
     QCOMPARE(report.value(QLatin1String("folder")).toString(), other);
@@ -729,6 +734,52 @@ void TestCli::check()
     const ToolRun text = runTool({QStringLiteral("check"), other});
     QVERIFY(text.out.startsWith((other + QStringLiteral(": ")).toUtf8()));
     QCOMPARE(runTool({QStringLiteral("check"), dir.filePath(QStringLiteral("none"))}).exitCode, 2);
+}
+
+void TestCli::checkEveryFolder_data()
+{
+    QTest::addColumn<QStringList>("options");
+    // What the output holds (JSON without blanks), with EXAMPLE, MISSING and OTHER for the folders.
+    QTest::addColumn<QStringList>("holds");
+
+    QTest::newRow("text") << QStringList() << QStringList{"EXAMPLE: warning no-position", "OTHER: error missing-file"};
+    QTest::newRow("JSON") << QStringList{"--json"}
+                          << QStringList{
+                                 "{\"error\":\"cannot read the station list of MISSING.\",\"folder\":\"MISSING\"}",
+                                 "\"folder\":\"EXAMPLE\"", "\"folder\":\"OTHER\""};
+    QTest::newRow("summary") << QStringList{"--summary"}
+                             << QStringList{"error missing-file: 1 in 1 of 2 folders\n"
+                                            "warning no-position: 2 in 2 of 2 folders\n"};
+    QTest::newRow("summary, JSON")
+        << QStringList{"--summary", "--json"}
+        << QStringList{"{\"code\":\"missing-file\",\"folders\":1,\"problems\":1,\"severity\":\"error\"}",
+                       "\"unreadable\":[\"MISSING\"]"};
+}
+
+// A folder that cannot be read does not stop the check of the others: every result is printed
+// and the exit status is the worst.
+void TestCli::checkEveryFolder()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QStringList, holds);
+    QTemporaryDir dir;
+    const QString example = exampleCopy(dir);
+    const QString missing = dir.filePath(QStringLiteral("none"));
+    const QString other = dir.filePath(QStringLiteral("other"));
+    QVERIFY(copyFolder(example, other));
+    QVERIFY(QFile::remove(other + QStringLiteral("/vokzal.txt")));
+    const ToolRun run = runTool(QStringList{QStringLiteral("check"), example, missing, other} + options);
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(isOneLine(run.err) && run.err.contains(missing.toUtf8()), run.err.constData());
+    const QByteArray out = options.contains(QLatin1String("--json"))
+        ? QJsonDocument::fromJson(run.out).toJson(QJsonDocument::Compact)
+        : run.out;
+    for (QString piece : holds) {
+        piece.replace(QLatin1String("EXAMPLE"), example)
+            .replace(QLatin1String("MISSING"), missing)
+            .replace(QLatin1String("OTHER"), other);
+        QVERIFY2(out.contains(piece.toUtf8()), run.out.constData());
+    }
 }
 
 // A line of a feed becomes a route folder with editor.ini, the same files the import writes;

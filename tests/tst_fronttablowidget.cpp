@@ -61,6 +61,8 @@ private slots:
     void sideStopNames();
     void feedBoard_data();
     void feedBoard();
+    void cuts_data();
+    void cuts();
 };
 
 namespace {
@@ -1089,6 +1091,67 @@ void TestFrontTabloWidget::feedBoard()
     QCOMPARE(preview.separator(), side ? QStringLiteral("hh:mm") : QString());
     QCOMPARE(preview.stops(0), side ? QStringList({QStringLiteral("s0"), QStringLiteral("s1")}) : QStringList());
     QCOMPARE(preview.stops(1), side ? QStringList({QStringLiteral("t0"), QStringLiteral("t1")}) : QStringList());
+}
+
+void TestFrontTabloWidget::cuts_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("mode");
+    // Number, then starting point and destination of language 1 and of language 2.
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QStringList>("stops");
+    QTest::addColumn<QStringList>("cut");
+
+    const QString wide = QStringLiteral("Железнодорожный вокзал через Центральный рынок");
+    const QStringList route{QString(), QStringLiteral("Север"), QStringLiteral("Вокзал")};
+    const int front = FrontTablo16x96;
+    const int side = FrontTablo16x128;
+    QTest::newRow("still") << front << S << QStringList{QString(), QString(), wide} << QStringList()
+                           << QStringList{"route 1"};
+    QTest::newRow("running") << front << 0 << QStringList{QString(), wide, wide} << QStringList() << QStringList();
+    QTest::newRow("both languages at once")
+        << front << (S | N) << (route + QStringList{QString(), wide}) << QStringList() << QStringList{"route 2"};
+    QTest::newRow("running without room")
+        << front << 0 << QStringList{"123АБВГДЕЖЗИК", wide} << QStringList() << QStringList{"number", "route 1"};
+    QTest::newRow("stops standing") << side << (S | V) << route << QStringList{wide, "Рынок"} << QStringList{"stops"};
+    QTest::newRow("stops running") << side << S << route << QStringList{wide} << QStringList();
+}
+
+// What the board cuts is told apart by text. With each text the first of its line, as the route
+// check measures them, the first frame of the animation tells all that the whole cycle cuts.
+void TestFrontTabloWidget::cuts()
+{
+    QFETCH(int, type);
+    QFETCH(int, mode);
+    QFETCH(QStringList, texts);
+    QFETCH(QStringList, stops);
+    QFETCH(QStringList, cut);
+    FrontTabloWidget preview;
+    setUpPlain(preview, type, mode);
+    preview.setChangeTime(0);
+    preview.setNumber(texts.at(0));
+    for (int language = 0; language < 2; ++language) {
+        preview.setStartingPoint(language, texts.value(2 * language + 1));
+        preview.setDestination(language, texts.value(2 * language + 2));
+    }
+    preview.setStops(0, stops);
+    const auto cuts = [&preview] {
+        QStringList found;
+        if (preview.numberCut())
+            found.append(QStringLiteral("number"));
+        for (int language = 0; language < 2; ++language) {
+            if (preview.routeTextCut(language))
+                found.append(QStringLiteral("route %1").arg(language + 1));
+        }
+        if (preview.stopLineCut())
+            found.append(QStringLiteral("stops"));
+        return found;
+    };
+    preview.startAnimation();
+    QCOMPARE(cuts(), cut);
+    for (int frame = 0; frame < 1000; ++frame)
+        preview.frame(false);
+    QCOMPARE(cuts(), cut);
 }
 
 QTEST_MAIN(TestFrontTabloWidget)

@@ -20,6 +20,8 @@ class TestRouteCheck : public QObject
 private slots:
     void plantedProblem_data();
     void plantedProblem();
+    void boardTexts_data();
+    void boardTexts();
 };
 
 namespace {
@@ -183,6 +185,77 @@ void TestRouteCheck::plantedProblem()
     }
     QVERIFY2(found.contains(QLatin1String(planted.code) + QLatin1Char(' ') + QString::number(planted.station)),
              qPrintable(found.join(QLatin1String(", "))));
+}
+
+void TestRouteCheck::boardTexts_data()
+{
+    QTest::addColumn<bool>("side");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("mode");
+    // Number, starting point and destination of language 1, and the side-board name of stop 4.
+    QTest::addColumn<QStringList>("texts");
+    // Code, stop, language and text of each problem.
+    QTest::addColumn<QStringList>("found");
+
+    const int S = RouteData::StaticMode;
+    const int N = RouteData::OnlyDestinationMode;
+    const int V = RouteData::VerticalStationsMode;
+    const int C = RouteData::CenteredMode;
+    const QString wide = QStringLiteral("Железнодорожный вокзал через Центральный рынок");
+    const auto texts = [](const QString &start, const QString &end, const QString &stop = QString()) {
+        return QStringList{QStringLiteral("12"), start, end, stop};
+    };
+    const QStringList wideEnd{"too-wide -1 0 " + wide};
+    QTest::newRow("static") << false << 3 << S << texts("Север", wide) << wideEnd;
+    QTest::newRow("centred") << false << 3 << (S | C) << texts(wide, "Вокзал") << wideEnd;
+    QTest::newRow("running line") << false << 3 << 0 << texts(wide, wide) << QStringList();
+    QTest::newRow("only destination") << false << 3 << (S | N) << texts(wide, "Вокзал") << QStringList();
+    QTest::newRow("number") << false << 3 << S << QStringList{"123АБВГДЕЖЗИК", wide, wide}
+                            << QStringList{"too-wide -1 -1 123АБВГДЕЖЗИК"};
+    QTest::newRow("line of two") << true << 1 << S << texts("Северный", "Речной вокзал")
+                                 << QStringList{"too-wide -1 0 Северный - Речной вокзал"};
+    QTest::newRow("stops standing") << true << 1 << (S | V) << texts("Север", "Вокзал", wide)
+                                    << QStringList{"stop-name-too-wide 3 0 " + wide};
+    QTest::newRow("stops running") << true << 1 << S << texts("Север", "Вокзал", wide) << QStringList();
+    QTest::newRow("L / Canarsie / 8 Av") << true << 1 << (S | N | C)
+                                         << QStringList{"L", "Canarsie", "8 Av", "Canarsie - Rockaway Parkway"}
+                                         << QStringList();
+}
+
+// The example route with one board's texts replaced: a text is reported only when that text is
+// cut while the board animates.
+void TestRouteCheck::boardTexts()
+{
+    QFETCH(bool, side);
+    QFETCH(int, type);
+    QFETCH(int, mode);
+    QFETCH(QStringList, texts);
+    QFETCH(QStringList, found);
+    QTemporaryDir dir;
+    const QString folder = copyExample(dir);
+    RouteData route;
+    QVERIFY(route.load(folder));
+    std::invoke(side ? &RouteData::setSideNumber : &RouteData::setFrontNumber, route, texts.at(0));
+    std::invoke(side ? &RouteData::setSideMode : &RouteData::setFrontMode, route, mode);
+    for (int language = 0; language < 2; ++language) {
+        std::invoke(side ? &RouteData::setSideStartingPoint : &RouteData::setFrontStartingPoint, route, language,
+                    language == 0 ? texts.at(1) : QString());
+        std::invoke(side ? &RouteData::setSideDestination : &RouteData::setFrontDestination, route, language,
+                    language == 0 ? texts.at(2) : QString());
+    }
+    if (!texts.value(3).isEmpty())
+        stop(route, 3).sideName[0] = texts.at(3);
+    EditorIni types;
+    QVERIFY(types.read(folder));
+    (side ? types.side : types.front) = FrontTabloType(type);
+    QStringList problems;
+    for (const RouteProblem &problem : checkRouteAndBoards(route, types, route.looksAlternating())) {
+        const QString text = problem.message.section(QChar(0xab), 1).section(QChar(0xbb), 0, 0);
+        if (problem.code.endsWith(QLatin1String("too-wide")))
+            problems.append(QStringLiteral("%1 %2 %3 ").arg(problem.code).arg(problem.station).arg(problem.language)
+                            + text);
+    }
+    QVERIFY2(problems == found, qPrintable(problems.join(QLatin1String(", "))));
 }
 
 QTEST_MAIN(TestRouteCheck)

@@ -27,6 +27,8 @@ private slots:
     void stepScrollLetterGap_data();
     void stepScrollLetterGap();
     void stepSlideUp();
+    void runningTextCut_data();
+    void runningTextCut();
     void fullBrightness_data();
     void fullBrightness();
     void geometry();
@@ -250,6 +252,12 @@ void TestTabloWidget::drawTextKeepsToClip()
             QCOMPARE(board.dot(col, row) != 0, inClip && lit);
         }
     }
+    // The cut is told for the rows the text stands in inside the clip, until the board is cleared.
+    QVERIFY(board.textClipped(11, 12));
+    QVERIFY(!board.textClipped(0, 3));
+    QVERIFY(!board.textClipped(12, 20));
+    board.clearBoard();
+    QVERIFY(!board.textClipped(0, 20));
 }
 
 void TestTabloWidget::emptyBoardDrawsNothing()
@@ -410,6 +418,35 @@ void TestTabloWidget::stepSlideUp()
     QCOMPARE(state.step, 0);
     QVERIFY(board.stepSlideUp(state));
     QCOMPARE(board.clipRect(), QRect(0, 0, 65, 40));
+}
+
+void TestTabloWidget::runningTextCut_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<bool>("cut");
+
+    QTest::newRow("room to run") << QSize(60, 16) << 60 << false;
+    QTest::newRow("no room") << QSize(60, 16) << 0 << true;
+    // "W" of the 16-row font is 9 columns, one more than the strip of an 8-row board.
+    QTest::newRow("glyph wider than the strip") << QSize(60, 8) << 60 << true;
+}
+
+// A running text is cut only when some of its columns can never enter the region.
+void TestTabloWidget::runningTextCut()
+{
+    QFETCH(QSize, size);
+    QFETCH(int, width);
+    QFETCH(bool, cut);
+    TabloWidget board;
+    board.setBoardSize(size.width(), size.height());
+    TabloEffectState state;
+    state.text = QStringLiteral("W");
+    state.font = &Font16;
+    state.w = width;
+    state.h = size.height();
+    board.stepScroll(state);
+    QCOMPARE(board.textClipped(0, size.height()), cut);
 }
 
 void TestTabloWidget::fullBrightness_data()
