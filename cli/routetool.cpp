@@ -249,7 +249,7 @@ FolderCheck RouteTool::checkFolder(const QString &folder)
     FolderCheck check{folder, QString(), {}};
     RouteData route;
     if (!route.load(routePath(folder))) {
-        check.error = tr("cannot read the station list of %1.").arg(folder);
+        check.error = readError(route, folder);
         fail(check.error);
         return check;
     }
@@ -330,7 +330,7 @@ int RouteTool::dump(const QCommandLineParser &parser)
     const QString folder = folderOf(parser);
     RouteData route;
     if (!route.load(routePath(folder)))
-        return fail(tr("cannot read the station list of %1.").arg(folder));
+        return failToRead(route, folder);
     m_out.write(routeDumpJson(route, folder));
     return Success;
 }
@@ -340,7 +340,7 @@ int RouteTool::resave(const QCommandLineParser &parser)
     const QString folder = folderOf(parser);
     RouteData route;
     if (!route.load(routePath(folder)))
-        return fail(tr("cannot read the station list of %1.").arg(folder));
+        return failToRead(route, folder);
     if (!route.save())
         return fail(tr("cannot write the route files of %1.").arg(folder));
     return Success;
@@ -442,7 +442,7 @@ int RouteTool::renderBoard(const QCommandLineParser &parser, const RenderSetting
     const QString folder = folderOf(parser);
     RouteData route;
     if (!route.load(routePath(folder)))
-        return fail(tr("cannot read the station list of %1.").arg(folder));
+        return failToRead(route, folder);
     const auto board = OutsideBoard(settings.board);
     FrontTabloWidget preview;
     preview.setType(settings.type >= 0 ? settings.type : routeBoardType(routePath(folder), board));
@@ -524,8 +524,21 @@ int RouteTool::usageError(const QString &message, const QString &commandName)
     return UsageError;
 }
 
-int RouteTool::fail(const QString &message)
+int RouteTool::fail(const QString &message, int status)
 {
     m_err.write((toolName + QLatin1String(": ") + message + QLatin1Char('\n')).toUtf8());
-    return Failure;
+    return status;
+}
+
+QString RouteTool::readError(const RouteData &route, const QString &folder)
+{
+    return route.unreadableFile().isEmpty() ? tr("cannot read the station list of %1.").arg(folder)
+                                            : tr("cannot read %1.").arg(route.unreadableFile());
+}
+
+// A route file that is there but cannot be read is no route to work on: nothing is written, and
+// the status is that of a route the check cannot read.
+int RouteTool::failToRead(const RouteData &route, const QString &folder)
+{
+    return fail(readError(route, folder), route.unreadableFile().isEmpty() ? Failure : UsageError);
 }

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 class QCommandLineParser;
+class RouteData;
 class QIODevice;
 
 // The subcommands of marvolt-route. Each is one entry of a table: name, summary, positional
@@ -71,7 +72,10 @@ private:
     static QString commandHelp(const Command &command);
     // Reports a wrong command line, pointing at the help of the command when one is named.
     int usageError(const QString &message, const QString &commandName = QString());
-    int fail(const QString &message);
+    int fail(const QString &message, int status = Failure);
+    // Why route, loaded from folder, could not be read, and the failure to return for it.
+    static QString readError(const RouteData &route, const QString &folder);
+    int failToRead(const RouteData &route, const QString &folder);
 
     QIODevice &m_out;
     QIODevice &m_err;

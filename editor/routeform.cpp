@@ -138,14 +138,15 @@ void RouteForm::createLanguageGroups()
 
 bool RouteForm::openRoute(const QString &path)
 {
-    const QString stationList = path + QLatin1String("/ost.txt");
     if (!m_route.load(path)) {
         // Only a folder without a route gets the example content: opening a route that merely
-        // failed to read would let the next save overwrite its files with the example.
-        if (QFileInfo::exists(stationList) || QFileInfo(stationList).isSymLink()) {
+        // failed to read would let the next save overwrite its files with the example, or with
+        // defaults.
+        const QString unreadable = m_route.unreadableFile();
+        if (!unreadable.isEmpty()) {
             QMessageBox::critical(
                 this, tr("Приложение"),
-                tr("Не удалось прочитать файл %1. Маршрут не открыт.").arg(QDir::toNativeSeparators(stationList)));
+                tr("Не удалось прочитать файл %1. Маршрут не открыт.").arg(QDir::toNativeSeparators(unreadable)));
             return false;
         }
         m_route.createNew(path);
@@ -175,7 +176,7 @@ bool RouteForm::openRoute(const QString &path)
 
     // A route without editor.ini gets one with the types it opened with. The example content
     // of a folder without a route leaves the folder alone until the user saves.
-    if (!m_tabloTypes.read(path) && QFileInfo::exists(stationList))
+    if (!m_tabloTypes.read(path) && QFileInfo::exists(m_route.filePath(RouteData::StationListFile)))
         m_tabloTypes.write(path);
     ui->frontTabloWdt->setType(m_tabloTypes.front);
     ui->sideTabloWdt->setType(m_tabloTypes.side);

@@ -29,10 +29,29 @@ bool RouteData::load(const QString &path)
     if (!m_folder.isEmpty() || path.isEmpty())
         return false;
     m_folder = path;
-    const bool loaded = loadFrom([this](RouteFileId file) { return readFile(file); });
-    if (!loaded)
+    m_unreadableFile.clear();
+    const bool loaded = loadFrom([this](RouteFileId file) {
+        std::optional<QByteArray> content = readFile(file);
+        if (!content && m_unreadableFile.isEmpty() && isUnreadable(file))
+            m_unreadableFile = filePath(file);
+        return content;
+    });
+    if (!loaded || !m_unreadableFile.isEmpty()) {
         m_folder.clear();
-    return loaded;
+        return false;
+    }
+    return true;
+}
+
+// Whether a file that gave no content is there all the same. Anything standing where the
+// station list belongs keeps the folder from opening as a new route; a folder in place of
+// another file reads as that file missing, as the unit reads it.
+bool RouteData::isUnreadable(RouteFileId file) const
+{
+    const QFileInfo info(filePath(file));
+    if (file == StationListFile)
+        return info.exists() || info.isSymLink();
+    return info.isFile();
 }
 
 bool RouteData::loadContents(const QString &folder, const FileContents &contents)

@@ -51,9 +51,13 @@ public:
         int line;
     };
 
-    // Reads the route folder at path: ost.txt must be readable, the other files are optional.
-    // Refused when a route is already loaded or path is empty.
+    // Reads the route folder at path: ost.txt must be readable, the other files are optional,
+    // but a file that is there must be readable too, or the route is not loaded: a save would
+    // replace it with defaults. Refused when a route is already loaded or path is empty.
     bool load(const QString &path);
+    // The path of the file that stopped the last load because it is there but cannot be read;
+    // empty when the load succeeded or the folder has no station list.
+    QString unreadableFile() const { return m_unreadableFile; }
     // Writes every file of the route folder, stopping at the first one that fails.
     bool save();
     // Every file as save() writes it, and a route read from such contents as load() reads its
@@ -262,6 +266,7 @@ private:
     QByteArray coordinatesContent() const;
     QByteArray adTextsContent() const;
     std::optional<QByteArray> readFile(RouteFileId file) const;
+    bool isUnreadable(RouteFileId file) const;
     bool readOne(RouteFileId file, void (RouteData::*parse)(const std::optional<QByteArray> &));
     bool writeFile(RouteFileId file, const QByteArray &content) const;
     void skipLine(RouteFileId file, int line) { m_skippedLines.append({file, line}); }
@@ -271,6 +276,7 @@ private:
 
     std::vector<std::unique_ptr<Station>> m_stations;
     QList<SkippedLine> m_skippedLines;
+    QString m_unreadableFile;
     int m_backStationIndex = 0;
     QString m_folder;
     QString m_frontNumber;

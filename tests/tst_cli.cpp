@@ -10,6 +10,8 @@
 
 #include <algorithm>
 
+#include <unistd.h>
+
 using namespace FixtureFiles;
 
 class TestCli : public QObject
@@ -25,6 +27,8 @@ private slots:
     void dumpRelativeFolder();
     void unreadableFolder_data();
     void unreadableFolder();
+    void unreadableRouteFile_data();
+    void unreadableRouteFile();
     void resave_data();
     void resave();
     void resaveWriteFailure();
@@ -60,11 +64,14 @@ struct ToolRun
     QByteArray err;
 };
 
-ToolRun runTool(const QStringList &arguments, const QString &workingDirectory = QString())
+// Runs marvolt-route with arguments, under launcher when one is given.
+ToolRun runTool(const QStringList &arguments, const QString &workingDirectory = QString(),
+                const QStringList &launcher = QStringList())
 {
     QProcess process;
     process.setWorkingDirectory(workingDirectory);
-    process.start(QStringLiteral(MARVOLT_ROUTE_TOOL), arguments);
+    const QStringList command = launcher + QStringList{QStringLiteral(MARVOLT_ROUTE_TOOL)} + arguments;
+    process.start(command.first(), command.mid(1));
     ToolRun run;
     if (process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit)
         run.exitCode = process.exitCode();
@@ -369,6 +376,43 @@ void TestCli::unreadableFolder()
     QVERIFY2(isOneLine(run.err), run.err.constData());
     QVERIFY(filesBelow(dir.path()).isEmpty());
     QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("missing"))));
+}
+
+void TestCli::unreadableRouteFile_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("file");
+
+    QTest::newRow("resave, side board") << "resave" << "12/sidetab.txt";
+    QTest::newRow("resave, advertising list") << "resave" << "Reklama/rscript.txt";
+    QTest::newRow("check, script") << "check" << "12/script.txt";
+}
+
+// A route file that is there but cannot be read, here for want of permission, stops the tool
+// before it writes anything: a save would replace the file with defaults.
+void TestCli::unreadableRouteFile()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, file);
+    if (geteuid() != 0)
+        QSKIP("the tool runs as another user, which takes root");
+    QTemporaryDir dir;
+    QVERIFY(!routeCopy(dir, QStringLiteral("routefolder/city")).isEmpty());
+    // Everything is open to the other user, who could write the folder, but not read the file.
+    const QFileDevice::Permissions open = QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther
+        | QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+    for (const QString &folder : {QString(), QStringLiteral("/12"), QStringLiteral("/Reklama")})
+        QVERIFY(QFile::setPermissions(dir.path() + folder, open));
+    for (const QString &name : filesBelow(dir.path()))
+        QVERIFY(QFile::setPermissions(dir.filePath(name), open));
+    QVERIFY(QFile::setPermissions(dir.filePath(file), QFileDevice::WriteOwner));
+    const Files before = filesOf(dir.path());
+    const ToolRun run = runTool({command, dir.filePath(QStringLiteral("12"))}, QString(),
+                                {QStringLiteral("setpriv"), QStringLiteral("--reuid=65534"),
+                                 QStringLiteral("--regid=65534"), QStringLiteral("--clear-groups")});
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.contains(dir.filePath(file).toUtf8()), run.err.constData());
+    QCOMPARE(filesOf(dir.path()), before);
 }
 
 void TestCli::resave_data()

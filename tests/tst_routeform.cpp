@@ -34,6 +34,8 @@ private slots:
     void cleanup();
     void opensExampleRoute();
     void folderWithoutStationList();
+    void unreadableFileKeepsRouteClosed_data();
+    void unreadableFileKeepsRouteClosed();
     void colorButtonsAskForDialog_data();
     void colorButtonsAskForDialog();
     void frontColorCarriesSharedBoards();
@@ -113,6 +115,34 @@ void TestRouteForm::folderWithoutStationList()
     QByteArray ini;
     QVERIFY(FixtureFiles::readFile(folder.filePath(QStringLiteral("editor.ini")), ini));
     QCOMPARE(ini, QByteArray("frontTabloType=0\r\nsideTabloType=1\r\nbackTabloType=1\r\n"));
+}
+
+void TestRouteForm::unreadableFileKeepsRouteClosed_data()
+{
+    QTest::addColumn<QString>("file");
+    for (const char *file : {"script.txt", "sidetab.txt", "backtab.txt", "coord.txt", "Rek/rscript.txt"})
+        QTest::newRow(file) << QString::fromLatin1(file);
+}
+
+// A route file that is there but cannot be read keeps the route from opening, since its first
+// save would replace the file with defaults. The file is made to fail with a real input/output
+// error: reading the process's own memory from address 0.
+void TestRouteForm::unreadableFileKeepsRouteClosed()
+{
+    QFETCH(QString, file);
+    QTemporaryDir folder;
+    const QString path = copyExample(folder);
+    const QString unreadable = path + QLatin1Char('/') + file;
+    QVERIFY(QFile::remove(unreadable));
+    QVERIFY(QFile::link(QStringLiteral("/proc/self/mem"), unreadable));
+    const FixtureFiles::Files before = FixtureFiles::filesOf(path);
+    RouteForm page;
+    m_dialogs->answerMessage(QStringLiteral("OK"));
+    QVERIFY(!page.openRoute(path));
+    QCOMPARE(m_dialogs->seenTexts(),
+             QStringList{QStringLiteral("Не удалось прочитать файл %1. Маршрут не открыт.").arg(unreadable)});
+    QVERIFY(!page.canSave());
+    QCOMPARE(FixtureFiles::filesOf(path), before);
 }
 
 void TestRouteForm::colorButtonsAskForDialog_data()
