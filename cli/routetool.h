@@ -1,5 +1,8 @@
 #pragma once
 
+#include "gtfsimport.h"
+#include "routecheck.h"
+
 #include <QCommandLineOption>
 #include <QCoreApplication>
 #include <QList>
@@ -61,7 +64,8 @@ private:
     static QList<QCommandLineOption> checkOptions();
     int importGtfs(const QCommandLineParser &parser);
     static QList<QCommandLineOption> importGtfsOptions();
-    int listGtfs(const QString &feed);
+    int listGtfs(const QString &feed, GtfsRouteFilter filter);
+    static QByteArray importCheckText(const QString &folder, const QList<RouteProblem> &problems);
 
     static QString argumentNames(const Command &command);
     static QString toolHelp();
@@ -69,6 +73,7 @@ private:
     // Reports a wrong command line, pointing at the help of the command when one is named.
     int usageError(const QString &message, const QString &commandName = QString());
     int fail(const QString &message);
+    int refuse(const QString &message);
 
     QIODevice &m_out;
     QIODevice &m_err;

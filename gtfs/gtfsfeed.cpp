@@ -2,8 +2,11 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QTextCodec>
 
 #include <zip.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -16,11 +19,17 @@ QString archiveErrorText(int code)
     return text;
 }
 
-// Feeds zipped together with their folder keep the tables one level down; ZIP_FL_NODIR finds
-// them there as well.
-zip_int64_t fileIndex(zip *archive, const char *fileName)
+// Archives made on Windows may separate folders with backslashes.
+QByteArrayList pathParts(const QByteArray &name)
 {
-    return zip_name_locate(archive, fileName, ZIP_FL_NODIR);
+    QByteArray path = name;
+    return path.replace('\\', '/').split('/');
+}
+
+// A name that would lead out of the folder the archive is unpacked in, as "../x" or "/etc/x".
+bool leavesFolder(const QByteArrayList &parts)
+{
+    return parts.first().isEmpty() || parts.contains("..");
 }
 
 } // namespace
@@ -36,63 +45,69 @@ bool GtfsFeed::open(const QString &path, QString &error)
 {
     int code = 0;
     m_archive = zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY, &code);
-    if (!m_archive)
+    if (!m_archive) {
         error = QCoreApplication::translate("GtfsImport", "Cannot open the feed %1: %2")
                     .arg(path, archiveErrorText(code));
-    return m_archive;
-}
-
-bool GtfsFeed::hasFile(const char *fileName) const
-{
-    return fileIndex(m_archive, fileName) >= 0;
-}
-
-GtfsTable::~GtfsTable()
-{
-    if (m_file)
-        zip_fclose(m_file);
-}
-
-bool GtfsTable::open(GtfsFeed &feed, const char *fileName, QString &error)
-{
-    m_fileName = QString::fromLatin1(fileName);
-    const zip_int64_t index = fileIndex(feed.m_archive, fileName);
-    if (index < 0) {
-        error = QCoreApplication::translate("GtfsImport", "The feed has no %1").arg(m_fileName);
         return false;
     }
-    m_file = zip_fopen_index(feed.m_archive, zip_uint64_t(index), 0);
-    if (!m_file) {
-        error = QCoreApplication::translate("GtfsImport", "Cannot read %1 of the feed: %2")
-                    .arg(m_fileName, QString::fromLocal8Bit(zip_strerror(feed.m_archive)));
-        return false;
-    }
-    zip_file *file = m_file;
-    m_reader = std::make_unique<CsvReader>(
-        [file](char *data, qint64 maxSize) { return qint64(zip_fread(file, data, zip_uint64_t(maxSize))); });
-    // An empty table reads as one without columns, which the column check then names.
-    m_reader->readHeader();
-    return finish(error);
+    setLanguage(QString());
+    return indexTables(error);
 }
 
-bool GtfsTable::findColumns(std::initializer_list<std::pair<const char *, int *>> columns, QString &error) const
+QString GtfsFeed::memberName(qint64 index) const
 {
-    for (const auto &[name, number] : columns) {
-        *number = column(name);
-        if (*number < 0) {
-            error = QCoreApplication::translate("GtfsImport", "%1 has no column %2")
-                        .arg(m_fileName, QString::fromLatin1(name));
+    return QString::fromUtf8(zip_get_name(m_archive, zip_uint64_t(index), ZIP_FL_ENC_RAW));
+}
+
+// Nothing is unpacked, but a feed that names files outside its folder was made to harm, and is
+// refused whole. Tables deeper than one folder are no part of the feed.
+bool GtfsFeed::indexTables(QString &error)
+{
+    const zip_int64_t count = zip_get_num_entries(m_archive, 0);
+    for (zip_int64_t index = 0; index < count; ++index) {
+        const QByteArray name = zip_get_name(m_archive, zip_uint64_t(index), ZIP_FL_ENC_RAW);
+        const QByteArrayList parts = pathParts(name);
+        if (leavesFolder(parts)) {
+            error = QCoreApplication::translate("GtfsImport", "The feed names a file outside its folder: %1")
+                        .arg(memberName(index));
             return false;
         }
+        if (parts.size() <= 2 && !parts.last().isEmpty())
+            m_tables.insert(parts.last(), index);
     }
     return true;
 }
 
-bool GtfsTable::finish(QString &error) const
+bool GtfsFeed::hasFile(const char *fileName) const
 {
-    if (!m_reader->hasError())
-        return true;
-    error = QCoreApplication::translate("GtfsImport", "Cannot read %1 of the feed: %2")
-                .arg(m_fileName, QString::fromLocal8Bit(zip_file_strerror(m_file)));
-    return false;
+    return m_tables.contains(fileName);
+}
+
+qint64 GtfsFeed::tableIndex(const char *fileName, QString &error) const
+{
+    QList<qint64> indexes = m_tables.values(fileName);
+    if (indexes.isEmpty()) {
+        error = QCoreApplication::translate("GtfsImport", "The feed has no %1").arg(QString::fromLatin1(fileName));
+        return -1;
+    }
+    if (indexes.size() > 1) {
+        std::sort(indexes.begin(), indexes.end());
+        error = QCoreApplication::translate("GtfsImport", "The feed holds %1 twice: %2 and %3")
+                    .arg(QString::fromLatin1(fileName), memberName(indexes.at(0)), memberName(indexes.at(1)));
+        return -1;
+    }
+    return indexes.first();
+}
+
+void GtfsFeed::setLanguage(const QString &language)
+{
+    static const QStringList cyrillic{QStringLiteral("ru"), QStringLiteral("uk"), QStringLiteral("kk"),
+                                      QStringLiteral("tt")};
+    m_legacyCodec
+        = QTextCodec::codecForName(cyrillic.contains(primaryLanguage(language)) ? "Windows-1251" : "Windows-1252");
+}
+
+QString primaryLanguage(const QString &tag)
+{
+    return tag.trimmed().toLower().section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0);
 }

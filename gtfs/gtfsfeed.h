@@ -1,18 +1,16 @@
 #pragma once
 
-#include "csvreader.h"
-
 #include <QByteArray>
+#include <QMultiHash>
 #include <QString>
-
-#include <initializer_list>
-#include <memory>
-#include <utility>
+#include <QStringList>
 
 struct zip;
-struct zip_file;
+class QTextCodec;
 
 // A GTFS feed: a zip archive of comma-separated tables, read in place without extracting it.
+// The tables are looked for at the top of the archive and in one folder, as feeds zipped
+// together with their folder keep them.
 class GtfsFeed
 {
 public:
@@ -21,46 +19,33 @@ public:
     GtfsFeed(const GtfsFeed &) = delete;
     GtfsFeed &operator=(const GtfsFeed &) = delete;
 
-    // Opens the archive at path; false with error set when it is missing or no zip archive.
+    // Opens the archive at path; false with error set when it is missing or no zip archive, or
+    // names a file outside its folder.
     bool open(const QString &path, QString &error);
-    // True when the archive holds the table fileName ("stops.txt"), at its top or in one folder.
+    // True when the archive holds the table fileName ("stops.txt").
     bool hasFile(const char *fileName) const;
+    // The language of the feed's texts (an IETF tag such as "ru" or "en-US"), which tells how a
+    // table that is not UTF-8 is read: Windows-1251 for the languages of the former Soviet
+    // Union written in Cyrillic, Windows-1252 for any other.
+    void setLanguage(const QString &language);
+    // What reading the tables found worth telling the user, one line each.
+    QStringList warnings() const { return m_warnings; }
 
 private:
     friend class GtfsTable;
 
+    bool indexTables(QString &error);
+    // The archive index of the table fileName; -1 with error set when the feed has none, or
+    // more than one.
+    qint64 tableIndex(const char *fileName, QString &error) const;
+    QString memberName(qint64 index) const;
+
     zip *m_archive = nullptr;
+    // Archive indexes by table name; a name met twice stays twice, to be refused when read.
+    QMultiHash<QByteArray, qint64> m_tables;
+    QTextCodec *m_legacyCodec = nullptr;
+    QStringList m_warnings;
 };
 
-// One table of a feed, streamed row by row out of the archive.
-class GtfsTable
-{
-public:
-    GtfsTable() = default;
-    ~GtfsTable();
-    GtfsTable(const GtfsTable &) = delete;
-    GtfsTable &operator=(const GtfsTable &) = delete;
-
-    // Opens fileName in feed and reads its header; false with error naming the file when the
-    // feed lacks it or it cannot be read.
-    bool open(GtfsFeed &feed, const char *fileName, QString &error);
-    // Sets each column number to that of the named column; false with error naming the file and
-    // the first missing column.
-    bool findColumns(std::initializer_list<std::pair<const char *, int *>> columns, QString &error) const;
-    // The number of the named column, or -1 when the table has none.
-    int column(const char *name) const { return m_reader->column(name); }
-
-    // Takes the next row; false at the end of the table or of what could be read of it.
-    bool readRow() { return m_reader->readRow(); }
-    // The field of the current row in column; empty for a column the row or the table lacks.
-    QByteArray field(int column) const { return m_reader->field(column); }
-    // The field as text: feeds are UTF-8, and blanks around a name are no part of it.
-    QString text(int column) const { return QString::fromUtf8(field(column)).trimmed(); }
-    // After the last row: false with error set when the rows ended on a damaged archive.
-    bool finish(QString &error) const;
-
-private:
-    QString m_fileName;
-    zip_file *m_file = nullptr;
-    std::unique_ptr<CsvReader> m_reader;
-};
+// The primary language of an IETF language tag, in lower case: "en" of "en-US".
+QString primaryLanguage(const QString &tag);

@@ -485,8 +485,9 @@ void TestMainWindow::importGtfsOpensRoute()
                 files->setDirectory(folder);
             QMetaObject::invokeMethod(files, "accept");
         } else if (auto *input = qobject_cast<QInputDialog *>(dialog)) {
+            // Line 12 comes after line 7 in natural order.
             routes = input->comboBoxItems();
-            input->setTextValue(routes.at(0));
+            input->setTextValue(routes.at(1));
             input->accept();
         }
     });
