@@ -106,12 +106,13 @@ bool GtfsTable::name(int column, QString &name)
 
 bool GtfsTable::fail(const QString &message, int column)
 {
-    m_error = place(m_reader->line(), column) + QLatin1String(": ") + message;
+    m_error = located(m_reader->line(), column, message);
     return false;
 }
 
-// "stops.txt, line 4, column stop_name", or the column's number where the header has no name.
-QString GtfsTable::place(int line, int column) const
+// "stops.txt, line 4, column stop_name: message", the column's number where the header has no
+// name.
+QString GtfsTable::located(int line, int column, const QString &message) const
 {
     QString text = QCoreApplication::translate("GtfsImport", "%1, line %2").arg(m_fileName).arg(line);
     if (column >= 0) {
@@ -119,7 +120,7 @@ QString GtfsTable::place(int line, int column) const
         text += QCoreApplication::translate("GtfsImport", ", column %1")
                     .arg(name.isEmpty() ? QString::number(column + 1) : QString::fromUtf8(name));
     }
-    return text;
+    return text + QLatin1String(": ") + message;
 }
 
 QString GtfsTable::readerError() const
@@ -137,14 +138,16 @@ QString GtfsTable::readerError() const
         return QCoreApplication::translate("GtfsImport", "Cannot read %1 of the feed: %2")
             .arg(m_fileName, QString::fromLocal8Bit(zip_file_strerror(m_file)));
     case CsvReader::Error::UnclosedQuote:
-        return place(line, column)
-            + QCoreApplication::translate("GtfsImport", ": the quote that opens the field is not closed");
+        return located(line, column,
+                       QCoreApplication::translate("GtfsImport", "the quote that opens the field is not closed"));
     case CsvReader::Error::LongField:
-        return place(line, column)
-            + QCoreApplication::translate("GtfsImport", ": a field of more than %1 bytes").arg(GtfsLimits::fieldSize);
+        return located(
+            line, column,
+            QCoreApplication::translate("GtfsImport", "a field of more than %1 bytes").arg(GtfsLimits::fieldSize));
     case CsvReader::Error::ManyFields:
-        return place(line, -1)
-            + QCoreApplication::translate("GtfsImport", ": a row of more than %1 fields").arg(GtfsLimits::rowFields);
+        return located(
+            line, -1,
+            QCoreApplication::translate("GtfsImport", "a row of more than %1 fields").arg(GtfsLimits::rowFields));
     }
     return QString();
 }

@@ -48,7 +48,7 @@ public:
 
 private:
     bool openMember(QString &error);
-    QString place(int line, int column) const;
+    QString located(int line, int column, const QString &message) const;
     QString readerError() const;
 
     GtfsFeed *m_feed = nullptr;
