@@ -2,7 +2,7 @@
 # make test       installs what is missing, builds, and runs every test through ctest
 # make test-shuffled  the same tests again, each program's functions in a random order
 # make test-asan  the same tests built with the address and undefined-behaviour sanitizers
-# make fuzz       runs every route-file fuzzer for FUZZ_SECONDS seconds, one after the other
+# make fuzz       runs every fuzzer (route files, GTFS feeds) for FUZZ_SECONDS seconds, one after the other
 # make package    builds, and leaves the Debian package marvolt_<version>_<arch>.deb in build/
 
 BUILD_DIR ?= build
@@ -13,7 +13,7 @@ ASAN_DIR ?= build-asan
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS = fuzz_stationlist fuzz_sideboard fuzz_backboard fuzz_script fuzz_coord fuzz_adtextlist \
-	fuzz_decodefiletext
+	fuzz_decodefiletext fuzz_gtfsfeed
 
 # Any sanitizer report fails the test that caused it. Leaks are reported too, except the one of
 # Qt's offscreen screen named in the suppressions file.

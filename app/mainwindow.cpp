@@ -280,7 +280,10 @@ void MainWindow::onImportGtfsTriggered()
                                                              QFileInfo(feed).path(), QFileDialog::ShowDirsOnly);
     if (folder.isEmpty())
         return;
-    if (!importGtfsIntoFolder(feed, {routes.at(names.indexOf(name)).id, QString(), QString()}, folder, error)) {
+    GtfsImportOptions options;
+    options.route = routes.at(names.indexOf(name)).id;
+    QStringList notes;
+    if (importGtfsIntoFolder(feed, options, folder, notes, error) != GtfsImportResult::Imported) {
         QMessageBox::critical(this, tr("Импорт из GTFS"), error);
         return;
     }

@@ -1,6 +1,8 @@
 // Imports one line from a feed whose stop_times.txt has a million rows, the timetable of a large
 // city: the time that takes, and the memory, which has to stay far below the size of the feed
-// because the rows are streamed out of the archive and only the line's own are kept.
+// because the rows are streamed out of the archive and only the line's own are kept. Then refuses
+// a small feed whose stop_times.txt repeats one row six million times, as a damaged download
+// may: that has to take well under 2 s and 100 MB.
 
 #include "gtfsimport.h"
 #include "routedata.h"
@@ -25,6 +27,7 @@ class BenchGtfsImport : public QObject
 private slots:
     void initTestCase();
     void import();
+    void repeatedStopTimes();
     void cleanupTestCase();
 
 private:
@@ -145,6 +148,43 @@ bool writeFeedTables(const QString &folder)
                       trips, stopTimeRows);
 }
 
+// A feed of 3 routes over 8 stops, each with a trip each way, whose first trip's stop_times.txt
+// rows are followed by repeats copies of one row.
+bool writeSmallFeed(const QString &folder, int repeats)
+{
+    const auto trip = [](int index) -> QByteArray {
+        return 'r' + QByteArray::number(index / 2 + 1) + '_' + QByteArray::number(index % 2) + "_0";
+    };
+    return writeTable(
+               folder + QLatin1String("/agency.txt"), "agency_id,agency_name,agency_url,agency_timezone", 1,
+               [](int) -> QByteArray { return QByteArray("A,Transit,https://transit.example.org,Europe/Berlin\n"); })
+        && writeTable(folder + QLatin1String("/routes.txt"), "route_id,route_short_name,route_type", 3,
+                      [](int route) -> QByteArray {
+                          return 'r' + QByteArray::number(route + 1) + ',' + QByteArray::number(route + 1) + ",3\n";
+                      })
+        && writeTable(folder + QLatin1String("/trips.txt"), "route_id,service_id,trip_id,direction_id", 6,
+                      [&](int index) -> QByteArray {
+                          return 'r' + QByteArray::number(index / 2 + 1) + ",WD," + trip(index) + ','
+                              + QByteArray::number(index % 2) + '\n';
+                      })
+        && writeTable(folder + QLatin1String("/stops.txt"), "stop_id,stop_name,stop_lat,stop_lon", 8,
+                      [](int stop) -> QByteArray {
+                          return 's' + QByteArray::number(stop + 1) + ",Stop " + QByteArray::number(stop + 1)
+                              + ",52.5,13.4\n";
+                      })
+        && writeTable(folder + QLatin1String("/stop_times.txt"),
+                      "trip_id,arrival_time,departure_time,stop_id,stop_sequence", 6 * 4 + repeats,
+                      [&](int row) -> QByteArray {
+                          if (row >= 24)
+                              return QByteArray("r1_0_0,08:00:00,08:00:00,s1,999\n");
+                          const int position = row % 4;
+                          return trip(row / 4) + ",08:0" + QByteArray::number(position) + ":00,08:0"
+                              + QByteArray::number(position) + ":00,s"
+                              + QByteArray::number((row / 8 + position) % 8 + 1) + ','
+                              + QByteArray::number(position + 1) + '\n';
+                      });
+}
+
 // Zips the tables of folder into path; libzip compresses them from disk as it closes the archive.
 bool zipTables(const QString &folder, const QString &path)
 {
@@ -213,8 +253,10 @@ void BenchGtfsImport::import()
         RouteData route;
         QString error;
         timer.start();
-        QVERIFY2(importGtfsRoute(m_feedPath, {QStringLiteral("250"), QString(), QString()},
-                                 m_dir.filePath(QStringLiteral("route")), route, error),
+        QStringList notes;
+        GtfsImportOptions options;
+        options.route = QStringLiteral("250");
+        QVERIFY2(importGtfsRoute(m_feedPath, options, m_dir.filePath(QStringLiteral("route")), route, notes, error),
                  qPrintable(error));
         m_nanoseconds += timer.nsecsElapsed();
         ++m_runs;
@@ -222,6 +264,32 @@ void BenchGtfsImport::import()
     }
     if (peakKnown)
         m_peakKilobytes = statusKilobytes("VmHWM");
+}
+
+void BenchGtfsImport::repeatedStopTimes()
+{
+    const QString folder = m_dir.filePath(QStringLiteral("repeated"));
+    const QString feedPath = folder + QLatin1String("/feed.zip");
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(writeSmallFeed(folder, 6000000));
+    QVERIFY(zipTables(folder, feedPath));
+    malloc_trim(0);
+    const bool peakKnown = resetPeakMemory();
+    const qint64 startKilobytes = statusKilobytes("VmRSS");
+    QElapsedTimer timer;
+    timer.start();
+    RouteData route;
+    GtfsImportOptions options;
+    options.route = QStringLiteral("1");
+    QStringList notes;
+    QString error;
+    QVERIFY(!importGtfsRoute(feedPath, options, folder + QLatin1String("/route"), route, notes, error));
+    const qint64 milliseconds = timer.elapsed();
+    QVERIFY2(error.contains(QLatin1String("twice")), qPrintable(error));
+    qInfo("6,000,000 repeated stop times, feed %.1f MB zipped: refused in %lld ms (\"%s\")", fileSize(feedPath) / 1e6,
+          milliseconds, qPrintable(error));
+    qInfo("resident memory: %lld kB before, %lld kB at the peak (-1: unknown here)", startKilobytes,
+          peakKnown ? statusKilobytes("VmHWM") : -1);
 }
 
 void BenchGtfsImport::cleanupTestCase()

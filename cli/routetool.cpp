@@ -103,6 +103,27 @@ QCommandLineOption helpOption()
     return QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, RouteTool::tr("Show this help."));
 }
 
+struct IntegerOption
+{
+    QString name;
+    int minimum;
+    int maximum;
+    int *value;
+};
+
+// An absent option keeps its default; false when the value is no whole number in range.
+bool readInteger(const QCommandLineParser &parser, const IntegerOption &option)
+{
+    if (!parser.isSet(option.name))
+        return true;
+    bool ok = false;
+    const int number = parser.value(option.name).toInt(&ok);
+    if (!ok || number < option.minimum || number > option.maximum)
+        return false;
+    *option.value = number;
+    return true;
+}
+
 } // namespace
 
 RouteTool::RouteTool(QIODevice &out, QIODevice &err)
@@ -165,11 +186,26 @@ QList<QCommandLineOption> RouteTool::importGtfsOptions()
         {QStringLiteral("route"), tr("The line: its route_short_name, or else its route_id."), QStringLiteral("NAME")},
         {QStringLiteral("trip"), tr("Take the stops of this one trip instead of the most frequent pattern."),
          QStringLiteral("ID")},
-        {QStringLiteral("language"), tr("The translations.txt language of the route's second language."),
+        {QStringLiteral("language"),
+         tr("The language of the announcement words when the feed names none in feed_info.txt or agency.txt "
+            "(default ru)."),
          QStringLiteral("CODE")},
+        {QStringLiteral("second-language"), tr("The translations.txt language of the route's second language."),
+         QStringLiteral("CODE")},
+        {QStringLiteral("stop-word"), tr("The word in front of a stop's name in its announcement."),
+         QStringLiteral("TEXT")},
+        {QStringLiteral("next-word"), tr("The words in front of the next stop's name in its announcement."),
+         QStringLiteral("TEXT")},
+        {QStringLiteral("clean-names"),
+         tr("Take parenthesised remarks out of the stop names and collapse blanks; the names changed are listed.")},
+        {QStringLiteral("max-stops"),
+         tr("The most stops a trip may have (default %1); a feed with a longer trip is refused.")
+             .arg(GtfsLimits::tripStops),
+         QStringLiteral("N")},
         {QStringLiteral("list"),
-         tr("Print the routes of the feed: id, short name, long name and the trips of "
-            "each direction, separated by tabs.")},
+         tr("Print the routes of the feed that have trips, in natural order of their short names: id, short name, "
+            "long name and the trips of each direction, separated by tabs.")},
+        {QStringLiteral("all"), tr("With --list: print the routes without trips as well.")},
     };
 }
 
@@ -179,32 +215,72 @@ int RouteTool::importGtfs(const QCommandLineParser &parser)
     if (parser.isSet(QStringLiteral("list"))) {
         if (arguments.size() != 1)
             return usageError(tr("import-gtfs --list expects FEED only."), QStringLiteral("import-gtfs"));
-        return listGtfs(arguments.at(0));
+        return listGtfs(arguments.at(0),
+                        parser.isSet(QStringLiteral("all")) ? GtfsRouteFilter::All : GtfsRouteFilter::WithTrips);
     }
     if (arguments.size() != 2 || !parser.isSet(QStringLiteral("route")))
         return usageError(tr("import-gtfs expects FEED, --route NAME and FOLDER."), QStringLiteral("import-gtfs"));
+    GtfsImportOptions options;
+    options.route = parser.value(QStringLiteral("route"));
+    options.trip = parser.value(QStringLiteral("trip"));
+    if (parser.isSet(QStringLiteral("language")))
+        options.language = parser.value(QStringLiteral("language"));
+    options.secondLanguage = parser.value(QStringLiteral("second-language"));
+    options.stopWord = parser.value(QStringLiteral("stop-word"));
+    options.nextWord = parser.value(QStringLiteral("next-word"));
+    options.cleanNames = parser.isSet(QStringLiteral("clean-names"));
+    if (!readInteger(parser, {QStringLiteral("max-stops"), 1, std::numeric_limits<int>::max(), &options.maxStops}))
+        return usageError(tr("import-gtfs: --max-stops must be a whole number from 1 on."),
+                          QStringLiteral("import-gtfs"));
     const QString folder = folderArgument(arguments.at(1));
-    const GtfsImportOptions options{parser.value(QStringLiteral("route")), parser.value(QStringLiteral("trip")),
-                                    parser.value(QStringLiteral("language"))};
+    QStringList notes;
     QString error;
-    if (!importGtfsIntoFolder(arguments.at(0), options, routePath(folder), error))
+    switch (importGtfsIntoFolder(arguments.at(0), options, routePath(folder), notes, error)) {
+    case GtfsImportResult::FeedRefused:
+        return refuse(error + QLatin1Char('.'));
+    case GtfsImportResult::NotWritten:
         return fail(error + QLatin1Char('.'));
+    case GtfsImportResult::Imported:
+        break;
+    }
     EditorIni().write(routePath(folder));
+    for (const QString &note : notes)
+        m_out.write((folder + QLatin1String(": ") + note + QLatin1Char('\n')).toUtf8());
     // What the import could not settle, such as stops without positions, is said at once.
     RouteData route;
     route.load(routePath(folder));
-    const QList<RouteProblem> problems = checkRouteAndBoards(route, EditorIni(), false);
-    if (!problems.isEmpty())
-        m_out.write(checkReportText(folder, problems));
+    m_out.write(importCheckText(folder, checkRouteAndBoards(route, EditorIni(), false)));
     return Success;
 }
 
-int RouteTool::listGtfs(const QString &feed)
+// The check of a route just imported: a summary with the count of each problem, then a line for
+// each board text too wide for its board, which the user has to give a shorter board form.
+QByteArray RouteTool::importCheckText(const QString &folder, const QList<RouteProblem> &problems)
+{
+    if (problems.isEmpty())
+        return checkReportText(folder, problems);
+    QMap<QString, int> counts;
+    QList<RouteProblem> tooWide;
+    for (const RouteProblem &problem : problems) {
+        ++counts[problem.code];
+        if (problem.code == QLatin1String("too-wide"))
+            tooWide.append(problem);
+    }
+    QStringList parts;
+    for (auto count = counts.cbegin(); count != counts.cend(); ++count)
+        parts.append(QStringLiteral("%1 %2").arg(count.value()).arg(count.key()));
+    const QString summary = tr("%1: %n problem(s): %2; \"%3 check %1\" lists them", nullptr, problems.size())
+                                .arg(folder, parts.join(QLatin1String(", ")), toolName);
+    return (summary + QLatin1Char('\n')).toUtf8()
+        + (tooWide.isEmpty() ? QByteArray() : checkReportText(folder, tooWide));
+}
+
+int RouteTool::listGtfs(const QString &feed, GtfsRouteFilter filter)
 {
     QList<GtfsRouteSummary> routes;
     QString error;
-    if (!listGtfsRoutes(feed, routes, error))
-        return fail(error + QLatin1Char('.'));
+    if (!listGtfsRoutes(feed, routes, error, filter))
+        return refuse(error + QLatin1Char('.'));
     QByteArray text;
     for (const GtfsRouteSummary &route : routes) {
         text += QStringList{route.id, route.shortName, route.longName, QString::number(route.trips[0]),
@@ -366,27 +442,6 @@ namespace {
 
 const QStringList boardNames{QStringLiteral("front"), QStringLiteral("side"), QStringLiteral("back")};
 
-struct IntegerOption
-{
-    QString name;
-    int minimum;
-    int maximum;
-    int *value;
-};
-
-// An absent option keeps its default; false when the value is no whole number in range.
-bool readInteger(const QCommandLineParser &parser, const IntegerOption &option)
-{
-    if (!parser.isSet(option.name))
-        return true;
-    bool ok = false;
-    const int number = parser.value(option.name).toInt(&ok);
-    if (!ok || number < option.minimum || number > option.maximum)
-        return false;
-    *option.value = number;
-    return true;
-}
-
 // The board type of the route's editor.ini, or the editor's defaults when it has none.
 int routeBoardType(const QString &path, OutsideBoard board)
 {
@@ -524,10 +579,18 @@ int RouteTool::usageError(const QString &message, const QString &commandName)
     return UsageError;
 }
 
-int RouteTool::fail(const QString &message, int status)
+// Input the tool cannot use, such as a damaged feed, is refused like a wrong command line, as
+// check refuses a folder it cannot read.
+int RouteTool::refuse(const QString &message)
+{
+    fail(message);
+    return UsageError;
+}
+
+int RouteTool::fail(const QString &message)
 {
     m_err.write((toolName + QLatin1String(": ") + message + QLatin1Char('\n')).toUtf8());
-    return status;
+    return Failure;
 }
 
 QString RouteTool::readError(const RouteData &route, const QString &folder)
@@ -536,9 +599,10 @@ QString RouteTool::readError(const RouteData &route, const QString &folder)
                                             : tr("cannot read %1.").arg(route.unreadableFile());
 }
 
-// A route file that is there but cannot be read is no route to work on: nothing is written, and
-// the status is that of a route the check cannot read.
+// A route file that is there but cannot be read is refused like a damaged feed: nothing is
+// written, and the status is that of a route the check cannot read.
 int RouteTool::failToRead(const RouteData &route, const QString &folder)
 {
-    return fail(readError(route, folder), route.unreadableFile().isEmpty() ? Failure : UsageError);
+    const QString error = readError(route, folder);
+    return route.unreadableFile().isEmpty() ? fail(error) : refuse(error);
 }

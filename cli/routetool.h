@@ -1,6 +1,7 @@
 #pragma once
 
 #include "checkreport.h"
+#include "gtfsimport.h"
 
 #include <QCommandLineOption>
 #include <QCoreApplication>
@@ -65,14 +66,16 @@ private:
     static QList<QCommandLineOption> checkOptions();
     int importGtfs(const QCommandLineParser &parser);
     static QList<QCommandLineOption> importGtfsOptions();
-    int listGtfs(const QString &feed);
+    int listGtfs(const QString &feed, GtfsRouteFilter filter);
+    static QByteArray importCheckText(const QString &folder, const QList<RouteProblem> &problems);
 
     static QString argumentNames(const Command &command);
     static QString toolHelp();
     static QString commandHelp(const Command &command);
     // Reports a wrong command line, pointing at the help of the command when one is named.
     int usageError(const QString &message, const QString &commandName = QString());
-    int fail(const QString &message, int status = Failure);
+    int fail(const QString &message);
+    int refuse(const QString &message);
     // Why route, loaded from folder, could not be read, and the failure to return for it.
     static QString readError(const RouteData &route, const QString &folder);
     int failToRead(const RouteData &route, const QString &folder);

@@ -10,14 +10,19 @@ QString defaultRouteText()
     return QStringLiteral("Маршрут %n.");
 }
 
+QString temperatureText(const QString &label)
+{
+    return QLatin1String("<&F1 <&V03    ") + label + QLatin1String(" %t>");
+}
+
 QString defaultOutsideTempText()
 {
-    return QStringLiteral("<&F1 <&V03    На улице %t>");
+    return temperatureText(QStringLiteral("На улице"));
 }
 
 QString defaultSalonTempText()
 {
-    return QStringLiteral("<&F1 <&V03    В салоне %t>");
+    return temperatureText(QStringLiteral("В салоне"));
 }
 
 QString defaultSalonTimeText()

@@ -14,6 +14,8 @@ QString defaultRouteText();
 QString defaultOutsideTempText();
 QString defaultSalonTempText();
 QString defaultSalonTimeText();
+// A temperature line of the interior board: label in front of the temperature.
+QString temperatureText(const QString &label);
 // The message order of the interior running line.
 QByteArray defaultSalonTabloOrder();
 // Gives route the values script.txt starts from: the interior board texts of the first

@@ -53,6 +53,9 @@ private slots:
     void checkEveryFolder_data();
     void checkEveryFolder();
     void importGtfs();
+    void importGtfsWords();
+    void importGtfsRefused_data();
+    void importGtfsRefused();
 };
 
 namespace {
@@ -266,10 +269,11 @@ void TestCli::usage_data()
     QTest::newRow("new --help") << names({"new", "--help", "x"}) << 0 << names({"new", "FOLDER"});
     QTest::newRow("measure without text") << names({"measure", "--font", "Font16"}) << 2 << QStringList();
     QTest::newRow("measure, unknown font") << names({"measure", "--font", "Font7", "a"}) << 2 << QStringList();
-    QTest::newRow("measure, font and height") << names({"measure", "--font", "Font16", "--height", "16", "a"}) << 2
-                                              << QStringList();
+    QTest::newRow("measure, font and height")
+        << names({"measure", "--font", "Font16", "--height", "16", "a"}) << 2 << QStringList();
     QTest::newRow("measure, bad height") << names({"measure", "--height", "x", "a"}) << 2 << QStringList();
-    QTest::newRow("measure --help") << names({"measure", "--help"}) << 0 << names({"measure", "TEXT", "--font", "--bold"});
+    QTest::newRow("measure --help") << names({"measure", "--help"}) << 0
+                                    << names({"measure", "TEXT", "--font", "--bold"});
 }
 
 void TestCli::usage()
@@ -710,16 +714,16 @@ void TestCli::renderFailure()
     QVERIFY(!QFileInfo(dir.filePath(png)).isFile());
 }
 
-
 void TestCli::measure_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QByteArray>("widths");
 
-    QTest::newRow("by name") << names({"measure", "--font", "Font32", "W", "0", "1", "i"}) << QByteArray("16\n11\n6\n2\n");
+    QTest::newRow("by name") << names({"measure", "--font", "Font32", "W", "0", "1", "i"})
+                             << QByteArray("16\n11\n6\n2\n");
     QTest::newRow("name in any case") << names({"measure", "--font", "digits20", "0", "1"}) << QByteArray("11\n6\n");
-    QTest::newRow("Cyrillic as wide as Latin") << QStringList{"measure", "--font", "Font12", "Ж", "W"}
-                                               << QByteArray("7\n7\n");
+    QTest::newRow("Cyrillic as wide as Latin")
+        << QStringList{"measure", "--font", "Font12", "Ж", "W"} << QByteArray("7\n7\n");
     QTest::newRow("by height, thin") << names({"measure", "--height", "8", "W", "i"}) << QByteArray("5\n1\n");
     QTest::newRow("by height, bold") << names({"measure", "--height", "8", "--bold", "W"}) << QByteArray("7\n");
     QTest::newRow("default height 16") << names({"measure", "W", ""}) << QByteArray("9\n0\n");
@@ -759,7 +763,8 @@ void TestCli::check()
     QVERIFY(copyFolder(example, other));
     if (withError)
         QVERIFY(QFile::remove(other + QStringLiteral("/vokzal.txt")));
-    const ToolRun run = runTool(QStringList{QStringLiteral("check"), QStringLiteral("--json"), example, other} + options);
+    const ToolRun run
+        = runTool(QStringList{QStringLiteral("check"), QStringLiteral("--json"), example, other} + options);
     QCOMPARE(run.exitCode, exitCode);
     const QJsonObject top = QJsonDocument::fromJson(run.out).object();
     QVERIFY(QDateTime::fromString(top.value(QLatin1String("checkedAt")).toString(), Qt::ISODate).timeSpec() == Qt::UTC);
@@ -835,11 +840,11 @@ void TestCli::importGtfs()
     QVERIFY(writeFeed(feed, fixtureFeed()));
     const ToolRun list = runTool({QStringLiteral("import-gtfs"), feed, QStringLiteral("--list")});
     QCOMPARE(list.exitCode, 0);
-    QCOMPARE(list.out.split('\n').first(), QByteArray("R12\t12\tВокзал — Парк \"Дружба\"\t4\t2"));
+    QCOMPARE(list.out.split('\n').at(1), QByteArray("R12\t12\tВокзал — Парк \"Дружба\"\t4\t2"));
 
     const QString folder = dir.filePath(QStringLiteral("route"));
     const ToolRun run = runTool({QStringLiteral("import-gtfs"), feed, QStringLiteral("--route"), QStringLiteral("12"),
-                                 QStringLiteral("--language"), QStringLiteral("en"), folder});
+                                 QStringLiteral("--second-language"), QStringLiteral("en"), folder});
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.out.contains("no-position"));
     for (const char *name : {"ost.txt", "sidetab.txt", "coord.txt"}) {
@@ -850,9 +855,68 @@ void TestCli::importGtfs()
         QCOMPARE(written, expected);
     }
     QVERIFY(QFileInfo::exists(folder + QStringLiteral("/editor.ini")));
-    const ToolRun again = runTool({QStringLiteral("import-gtfs"), feed, QStringLiteral("--route"), QStringLiteral("12"), folder});
+    const ToolRun again
+        = runTool({QStringLiteral("import-gtfs"), feed, QStringLiteral("--route"), QStringLiteral("12"), folder});
     QCOMPARE(again.exitCode, 1);
     QVERIFY(again.err.contains("not empty"));
+}
+
+// An English line with words of the user's own, names cleaned, and a destination too wide for
+// the front board: the output notes each change, then the check's summary and the too-wide text.
+void TestCli::importGtfsWords()
+{
+    FeedFiles files = fixtureFeed();
+    files[QStringLiteral("agency.txt")] = "agency_id,agency_name,agency_url,agency_timezone,agency_lang\n"
+                                          "MGT,Transit,https://transit.example.org,Europe/Moscow,en\n";
+    files[QStringLiteral("stops.txt")].replace("\"Парк \"\"Дружба\"\"\"",
+                                               "Parkside Avenue and Rockaway Boulevard (shelter)");
+    QTemporaryDir dir;
+    const QString feed = dir.filePath(QStringLiteral("feed.zip"));
+    QVERIFY(writeFeed(feed, files));
+    const QString folder = dir.filePath(QStringLiteral("route"));
+    const ToolRun run
+        = runTool({QStringLiteral("import-gtfs"), feed, QStringLiteral("--route"), QStringLiteral("12"),
+                   QStringLiteral("--next-word"), QStringLiteral("Then"), QStringLiteral("--clean-names"), folder});
+    QCOMPARE(run.exitCode, 0);
+    const QList<QByteArray> lines = run.out.split('\n');
+    QCOMPARE(lines.at(0),
+             (folder
+              + QStringLiteral(": Name cleaned: \"Parkside Avenue and Rockaway Boulevard (shelter)\" "
+                               "is now \"Parkside Avenue and Rockaway Boulevard\""))
+                 .toUtf8());
+    QVERIFY2(lines.at(1).startsWith(folder.toUtf8() + ": ") && lines.at(1).contains("too-wide"),
+             lines.at(1).constData());
+    QVERIFY2(lines.at(2).contains(" too-wide ") && lines.at(2).contains("Parkside Avenue"), lines.at(2).constData());
+    QByteArray stations;
+    QVERIFY(readFile(folder + QStringLiteral("/ost.txt"), stations));
+    QVERIFY(stations.contains("1 Stop Вокзал.\\\\Then Рынок, главный вход.\r\n"));
+}
+
+void TestCli::importGtfsRefused_data()
+{
+    QTest::addColumn<int>("index");
+
+    for (int index = 0; index < hostileFeeds().size(); ++index)
+        QTest::newRow(hostileFeeds().at(index).name) << index;
+}
+
+// Every feed the import refuses ends the tool with status 2, its message and no folder.
+void TestCli::importGtfsRefused()
+{
+    QFETCH(int, index);
+    const HostileFeed &feed = hostileFeeds().at(index);
+
+    QTemporaryDir dir;
+    const QString feedPath = dir.filePath(QStringLiteral("feed.zip"));
+    QVERIFY(feed.write(feedPath));
+    const QString folder = dir.filePath(QStringLiteral("route"));
+    const ToolRun run
+        = runTool({QStringLiteral("import-gtfs"), feedPath, QStringLiteral("--route"), QStringLiteral("12"), folder});
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.startsWith(QByteArray("marvolt-route: ") + feed.message) && isOneLine(run.err),
+             run.err.constData());
+    QVERIFY(run.out.isEmpty());
+    QVERIFY(!QFileInfo::exists(folder));
 }
 
 QTEST_GUILESS_MAIN(TestCli)

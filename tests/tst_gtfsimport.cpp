@@ -21,6 +21,12 @@ private slots:
     void importedRoute();
     void singleTrip();
     void routeList();
+    void announcementWords_data();
+    void announcementWords();
+    void legacyEncoding_data();
+    void legacyEncoding();
+    void cleanNames_data();
+    void cleanNames();
     void errors_data();
     void errors();
 };
@@ -45,6 +51,16 @@ Rows readRows(CsvReader &reader)
         more = reader.readRow();
     }
     return rows;
+}
+
+GtfsImportOptions lineOptions(const QString &route, const QString &trip = QString(),
+                              const QString &secondLanguage = QString())
+{
+    GtfsImportOptions options;
+    options.route = route;
+    options.trip = trip;
+    options.secondLanguage = secondLanguage;
+    return options;
 }
 
 QByteArray readFile(const QString &path)
@@ -102,8 +118,10 @@ void TestGtfsImport::importedRoute()
     QVERIFY(writeFeed(feedPath, fixtureFeed()));
     const QString folder = dir.filePath(QStringLiteral("route"));
     RouteData route;
+    QStringList notes;
     QString error;
-    QVERIFY2(importGtfsRoute(feedPath, {QStringLiteral("12"), QString(), QStringLiteral("en")}, folder, route, error),
+    QVERIFY2(importGtfsRoute(feedPath, lineOptions(QStringLiteral("12"), QString(), QStringLiteral("en")), folder,
+                             route, notes, error),
              qPrintable(error));
     QVERIFY(QDir().mkpath(folder));
     QVERIFY(route.save());
@@ -118,9 +136,10 @@ void TestGtfsImport::singleTrip()
     const QString feedPath = dir.filePath(QStringLiteral("feed.zip"));
     QVERIFY(writeFeed(feedPath, fixtureFeed()));
     RouteData route;
+    QStringList notes;
     QString error;
-    QVERIFY2(importGtfsRoute(feedPath, {QStringLiteral("R12"), QStringLiteral("T12_X"), QString()}, dir.path(), route,
-                             error),
+    QVERIFY2(importGtfsRoute(feedPath, lineOptions(QStringLiteral("R12"), QStringLiteral("T12_X")), dir.path(), route,
+                             notes, error),
              qPrintable(error));
     QStringList sideNames;
     for (int index = 0; index < route.stationCount(); ++index)
@@ -134,23 +153,182 @@ void TestGtfsImport::singleTrip()
     QCOMPARE(route.stationAt(2)->nextName[0], QString());
 }
 
+// Only routes with trips, by short name in natural order; with all of them on request.
 void TestGtfsImport::routeList()
 {
+    FeedFiles files = fixtureFeed();
+    files[QStringLiteral("routes.txt")] += "RB11,MGT,B11,,3\nRN,MGT,N,Ночной,3\nRB2,MGT,B2,,3\nRB1,MGT,B1,,3\n";
+    files[QStringLiteral("trips.txt")] += "RB11,WD,TB11,,0,\nRB2,WD,TB2,,1,\nRB1,WD,TB1,,0,\n";
     QTemporaryDir dir;
     const QString feedPath = dir.filePath(QStringLiteral("feed.zip"));
-    QVERIFY(writeFeed(feedPath, fixtureFeed()));
+    QVERIFY(writeFeed(feedPath, files));
     QList<GtfsRouteSummary> routes;
     QString error;
     QVERIFY2(listGtfsRoutes(feedPath, routes, error), qPrintable(error));
-    QCOMPARE(routes.size(), 2);
-    const GtfsRouteSummary &first = routes.at(0);
-    QCOMPARE((QStringList{first.id, first.shortName, first.longName}),
-             (QStringList{QStringLiteral("R12"), QStringLiteral("12"), QStringLiteral("Вокзал — Парк \"Дружба\"")}));
-    QCOMPARE((QList<int>{first.trips[0], first.trips[1]}), (QList<int>{4, 2}));
-    const GtfsRouteSummary &second = routes.at(1);
-    QCOMPARE((QStringList{second.id, second.shortName, second.longName}),
-             (QStringList{QStringLiteral("R7"), QStringLiteral("7"), QStringLiteral("Рынок, Школа")}));
-    QCOMPARE((QList<int>{second.trips[0], second.trips[1]}), (QList<int>{1, 0}));
+    QStringList shortNames;
+    for (const GtfsRouteSummary &route : routes)
+        shortNames.append(route.shortName);
+    QCOMPARE(shortNames, (QStringList{"7", "12", "B1", "B2", "B11"}));
+    const GtfsRouteSummary &twelve = routes.at(1);
+    QCOMPARE((QStringList{twelve.id, twelve.longName}),
+             (QStringList{QStringLiteral("R12"), QStringLiteral("Вокзал — Парк \"Дружба\"")}));
+    QCOMPARE((QList<int>{twelve.trips[0], twelve.trips[1]}), (QList<int>{4, 2}));
+    QVERIFY(listGtfsRoutes(feedPath, routes, error, GtfsRouteFilter::All));
+    QCOMPARE(routes.size(), 6);
+    QCOMPARE(routes.last().id, QStringLiteral("RN"));
+}
+
+namespace {
+
+QByteArray agencyOfLanguage(const QByteArray &language)
+{
+    return "agency_id,agency_name,agency_url,agency_timezone,agency_lang\nMGT,Transit,https://transit.example.org,"
+           "Europe/Moscow,"
+        + language + '\n';
+}
+
+// stops.txt of the hand-made feed with another name for the station Вокзал, the first stop of line 12.
+QByteArray stopsNaming(const QByteArray &name)
+{
+    return QByteArray(fixtureFeed().value(QStringLiteral("stops.txt"))).replace("Вокзал", name);
+}
+
+// Imports line 12 of the hand-made feed with the tables of files in place of its own.
+bool importLine(const FeedFiles &files, const GtfsImportOptions &options, RouteData &route, QStringList &notes)
+{
+    FeedFiles feed = fixtureFeed();
+    for (auto file = files.cbegin(); file != files.cend(); ++file)
+        feed.insert(file.key(), file.value());
+    QTemporaryDir dir;
+    const QString feedPath = dir.filePath(QStringLiteral("feed.zip"));
+    QString error;
+    if (!writeFeed(feedPath, feed) || !importGtfsRoute(feedPath, options, dir.path(), route, notes, error)) {
+        qWarning("%s", qPrintable(error));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+void TestGtfsImport::announcementWords_data()
+{
+    QTest::addColumn<QByteArray>("feedLanguage");
+    QTest::addColumn<QByteArray>("agencyLanguage");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("words");
+    QTest::addColumn<bool>("noted");
+
+    const QStringList english{"Stop", "Next stop", "Route %n."};
+    QTest::newRow("no language named") << QByteArray() << QByteArray() << QString()
+                                       << QStringList{"Остановка", "Следующая остановка", "Маршрут %n."} << false;
+    QTest::newRow("agency_lang") << QByteArray() << QByteArray("en") << QString() << english << false;
+    QTest::newRow("feed_lang first") << QByteArray("de-DE") << QByteArray("en") << QString("es")
+                                     << QStringList{"Haltestelle", "Nächste Haltestelle", "Linie %n."} << false;
+    QTest::newRow("several languages") << QByteArray("mul") << QByteArray("FR") << QString()
+                                       << QStringList{"Arrêt", "Prochain arrêt", "Ligne %n."} << false;
+    QTest::newRow("option") << QByteArray() << QByteArray() << QString("es")
+                            << QStringList{"Parada", "Próxima parada", "Línea %n."} << false;
+    QTest::newRow("Ukrainian") << QByteArray("uk") << QByteArray() << QString()
+                               << QStringList{"Зупинка", "Наступна зупинка", "Маршрут %n."} << false;
+    QTest::newRow("Kazakh") << QByteArray() << QByteArray("kk") << QString()
+                            << QStringList{"Аялдама", "Келесі аялдама", "Маршрут %n."} << false;
+    QTest::newRow("Tatar") << QByteArray() << QByteArray() << QString("tt")
+                           << QStringList{"Тукталыш", "Киләсе тукталыш", "Маршрут %n."} << false;
+    QTest::newRow("unknown language") << QByteArray("pt-BR") << QByteArray() << QString() << english << true;
+}
+
+// The first language speaks the feed's language: the words of the announcements and the route
+// line of the interior board.
+void TestGtfsImport::announcementWords()
+{
+    QFETCH(QByteArray, feedLanguage);
+    QFETCH(QByteArray, agencyLanguage);
+    QFETCH(QString, language);
+    QFETCH(QStringList, words);
+    QFETCH(bool, noted);
+
+    FeedFiles files;
+    if (!feedLanguage.isNull())
+        files.insert(QStringLiteral("feed_info.txt"), "feed_publisher_name,feed_lang\nTransit," + feedLanguage + '\n');
+    if (!agencyLanguage.isNull())
+        files.insert(QStringLiteral("agency.txt"), agencyOfLanguage(agencyLanguage));
+    GtfsImportOptions options = lineOptions(QStringLiteral("12"));
+    if (!language.isEmpty())
+        options.language = language;
+    RouteData route;
+    QStringList notes;
+    QVERIFY(importLine(files, options, route, notes));
+    QCOMPARE((QStringList{route.stationWord(0), route.nextWord(0), route.routeText(0)}), words);
+    QCOMPARE(route.stationAt(0)->name[0], words.at(0) + QStringLiteral(" Вокзал."));
+    QCOMPARE(route.stationAt(0)->nextName[0], words.at(1) + QStringLiteral(" Рынок, главный вход."));
+    QCOMPARE(!notes.isEmpty(), noted);
+}
+
+void TestGtfsImport::legacyEncoding_data()
+{
+    QTest::addColumn<QByteArray>("language");
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QString>("decoded");
+    QTest::addColumn<QString>("note");
+
+    QTest::newRow("Windows-1252") << QByteArray("de")
+                                  << QByteArray("Stra\xDF"
+                                                "e")
+                                  << QStringLiteral("Straße")
+                                  << QStringLiteral(
+                                         "stops.txt is not UTF-8 from line 4 on: it is read as windows-1252");
+    QTest::newRow("Windows-1251 for Russian")
+        << QByteArray("ru") << QByteArray("\xC2\xEE\xEA\xE7\xE0\xEB") << QStringLiteral("Вокзал")
+        << QStringLiteral("stops.txt is not UTF-8 from line 4 on: it is read as windows-1251");
+}
+
+// A table that is not UTF-8 is read in the legacy encoding of the feed's language, and said so.
+void TestGtfsImport::legacyEncoding()
+{
+    QFETCH(QByteArray, language);
+    QFETCH(QByteArray, name);
+    QFETCH(QString, decoded);
+    QFETCH(QString, note);
+
+    FeedFiles files{{QStringLiteral("agency.txt"), agencyOfLanguage(language)}};
+    files.insert(QStringLiteral("stops.txt"), stopsNaming(name));
+    RouteData route;
+    QStringList notes;
+    QVERIFY(importLine(files, lineOptions(QStringLiteral("12")), route, notes));
+    QCOMPARE(route.stationAt(0)->sideName[0], decoded);
+    QCOMPARE(notes, QStringList{note});
+}
+
+void TestGtfsImport::cleanNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("cleaned");
+
+    QTest::newRow("remark for staff") << QStringLiteral("MACKENZIE LOOP (no G-A-R: use 300000)")
+                                      << QStringLiteral("MACKENZIE LOOP");
+    QTest::newRow("nested remarks and blanks")
+        << QStringLiteral("Парк  (вход (север))  Дружба") << QStringLiteral("Парк Дружба");
+    QTest::newRow("nothing but a remark") << QStringLiteral("(депо)") << QStringLiteral("(депо)");
+    QTest::newRow("unclosed parenthesis") << QStringLiteral("Парк (вход") << QStringLiteral("Парк (вход");
+}
+
+// --clean-names takes the remarks out of a stop's name and lists what it changed.
+void TestGtfsImport::cleanNames()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, cleaned);
+
+    const FeedFiles files{{QStringLiteral("stops.txt"), stopsNaming(name.toUtf8())}};
+    GtfsImportOptions options = lineOptions(QStringLiteral("12"));
+    options.cleanNames = true;
+    RouteData route;
+    QStringList notes;
+    QVERIFY(importLine(files, options, route, notes));
+    QCOMPARE(route.stationAt(0)->sideName[0], cleaned);
+    QCOMPARE(notes,
+             cleaned == name ? QStringList()
+                             : QStringList{QStringLiteral("Name cleaned: \"%1\" is now \"%2\"").arg(name, cleaned)});
 }
 
 void TestGtfsImport::errors_data()
@@ -199,8 +377,9 @@ void TestGtfsImport::errors()
     const QString feedPath = dir.filePath(QStringLiteral("feed.zip"));
     QVERIFY(writeFeed(feedPath, files));
     RouteData route;
+    QStringList notes;
     QString reported;
-    QVERIFY(!importGtfsRoute(feedPath, {routeName, trip, QString()}, dir.path(), route, reported));
+    QVERIFY(!importGtfsRoute(feedPath, lineOptions(routeName, trip), dir.path(), route, notes, reported));
     QCOMPARE(reported, error);
     QCOMPARE(route.stationCount(), 0);
 }

@@ -1,4 +1,6 @@
 #include "fixturefiles.h"
+#include "gtfsfeeds.h"
+#include "gtfsimport.h"
 #include "routedata.h"
 #include "textrules.h"
 
@@ -34,6 +36,8 @@ private slots:
     void folderInPlaceOfFile();
     void oddFolderName_data();
     void oddFolderName();
+    void hostileFeed_data();
+    void hostileFeed();
 };
 
 namespace {
@@ -378,6 +382,34 @@ void TestHostileInput::oddFolderName()
     QCOMPARE(reloaded.adFolder(), adFolder);
     QCOMPARE(reloaded.adTextFiles(), QStringList{QStringLiteral("реклама \"1\".txt")});
     QCOMPARE(reloaded.stationCount(), 2);
+}
+
+void TestHostileInput::hostileFeed_data()
+{
+    QTest::addColumn<int>("index");
+
+    for (int index = 0; index < hostileFeeds().size(); ++index)
+        QTest::newRow(hostileFeeds().at(index).name) << index;
+}
+
+// A feed damaged or made to harm is refused with a message that says where, and nothing is
+// written.
+void TestHostileInput::hostileFeed()
+{
+    QFETCH(int, index);
+    const HostileFeed &feed = hostileFeeds().at(index);
+
+    QTemporaryDir dir;
+    const QString feedPath = dir.filePath(QStringLiteral("feed.zip"));
+    QVERIFY(feed.write(feedPath));
+    const QString folder = dir.filePath(QStringLiteral("route"));
+    GtfsImportOptions options;
+    options.route = QStringLiteral("12");
+    QStringList notes;
+    QString error;
+    QVERIFY(importGtfsIntoFolder(feedPath, options, folder, notes, error) == GtfsImportResult::FeedRefused);
+    QVERIFY2(error.startsWith(QString::fromUtf8(feed.message)), qPrintable(error));
+    QVERIFY(!QFileInfo::exists(folder));
 }
 
 QTEST_GUILESS_MAIN(TestHostileInput)

@@ -1,6 +1,7 @@
 #include "gtfsstops.h"
 
 #include "gtfsfeed.h"
+#include "gtfstable.h"
 
 #include <QCoreApplication>
 #include <QSet>
@@ -47,11 +48,14 @@ bool readStopRows(GtfsFeed &feed, const QSet<QByteArray> &stopIds, QHash<QByteAr
     const int parentColumn = table.column("parent_station");
     while (table.readRow()) {
         const QByteArray id = table.field(idColumn);
-        if (stopIds.contains(id)) {
-            rows.insert(id,
-                        {table.text(nameColumn), table.field(parentColumn),
-                         coordinate(table.field(latitudeColumn), table.field(longitudeColumn))});
-        }
+        if (!stopIds.contains(id))
+            continue;
+        QString name;
+        if (!table.name(nameColumn, name))
+            break;
+        rows.insert(
+            id,
+            {name, table.field(parentColumn), coordinate(table.field(latitudeColumn), table.field(longitudeColumn))});
     }
     return table.finish(error);
 }
@@ -82,9 +86,11 @@ bool readTranslations(GtfsFeed &feed, const QString &language, Translations &tra
         if (table.field(tableColumn) != "stops" || table.field(fieldColumn) != "stop_name"
             || table.field(languageColumn).trimmed().toLower() != wanted)
             continue;
-        const QString translation = table.text(translationColumn);
+        QString translation;
+        QString value;
+        if (!table.name(translationColumn, translation) || !table.name(valueColumn, value))
+            break;
         const QByteArray record = table.field(recordColumn);
-        const QString value = table.text(valueColumn);
         if (!record.isEmpty())
             translations.byStopId.insert(record, translation);
         else if (!value.isEmpty())

@@ -1,17 +1,31 @@
 #include "csvreader.h"
 
+#include "gtfslimits.h"
+
 #include <QIODevice>
 
 #include <cstring>
 
 namespace {
 
-// Large enough that a refill, which moves the unfinished row to the front, costs little.
+// The least a refill reads. It reads as much as the buffer already holds, so that a long row,
+// parsed again from its start after every refill, is parsed only a few times as it grows.
 const int chunkSize = 64 * 1024;
 
 bool endsField(char byte)
 {
     return byte == ',' || byte == '\n' || byte == '\r';
+}
+
+// The line ends in data from from up to to: each CR, and each LF that does not follow one.
+int lineEnds(const char *data, int from, int to)
+{
+    int count = 0;
+    for (int index = from; index < to; ++index) {
+        if (data[index] == '\r' || (data[index] == '\n' && (index == 0 || data[index - 1] != '\r')))
+            ++count;
+    }
+    return count;
 }
 
 } // namespace
@@ -33,10 +47,12 @@ bool CsvReader::fillBuffer()
     m_buffer.remove(0, m_position);
     m_position = 0;
     const int kept = m_buffer.size();
-    m_buffer.resize(kept + chunkSize);
-    const qint64 count = m_source(m_buffer.data() + kept, chunkSize);
+    const int wanted = qMax(chunkSize, kept);
+    m_buffer.resize(kept + wanted);
+    const qint64 count = m_source(m_buffer.data() + kept, wanted);
     m_buffer.resize(kept + int(qMax(count, qint64(0))));
-    m_error = count < 0;
+    if (count < 0)
+        fail(Error::Source, m_nextLine, -1);
     m_atEnd = count <= 0;
     return true;
 }
@@ -74,7 +90,7 @@ QByteArray CsvReader::field(int column) const
 
 bool CsvReader::readRow()
 {
-    while (true) {
+    while (m_error == Error::None) {
         if (m_position == m_buffer.size()) {
             if (!fillBuffer())
                 return false;
@@ -82,36 +98,55 @@ bool CsvReader::readRow()
         }
         const char first = m_buffer.at(m_position);
         if (first == '\n' || first == '\r') {
+            if (first == '\r' || !m_afterCarriageReturn)
+                ++m_nextLine;
+            m_afterCarriageReturn = first == '\r';
             ++m_position;
             continue;
         }
         const int next = parseRow(m_position);
         if (next >= 0) {
             m_position = next;
+            m_rowLine = m_nextLine;
+            m_nextLine += m_parsedLines;
+            m_afterCarriageReturn = false;
             return true;
         }
         // The row goes on past the buffer: read more and parse it again from its start.
-        fillBuffer();
+        if (m_error == Error::None)
+            fillBuffer();
     }
+    return false;
+}
+
+int CsvReader::fail(Error error, int line, int column)
+{
+    m_error = error;
+    m_errorLine = line;
+    m_errorColumn = column;
+    return -1;
 }
 
 // The position after the quoted part of a field that starts at position, its text appended to
-// the row; -1 when the buffer ends before the closing quote can be told from a doubled one.
-int CsvReader::parseQuoted(int position)
+// the row; -1 when the buffer ends before the closing quote can be told from a doubled one, or
+// on an error. fieldStart is where the field's text begins in the row.
+int CsvReader::parseQuoted(int position, int fieldStart, int fieldLine)
 {
     const char *data = m_buffer.constData();
     const int end = m_buffer.size();
+    const int column = int(m_fieldEnds.size());
     while (true) {
         const auto *quote = static_cast<const char *>(std::memchr(data + position, '"', end - position));
-        if (!quote) {
-            if (!m_atEnd)
-                return -1;
-            // An unclosed quote at the end of the input keeps the rest as its text.
-            m_row.append(data + position, end - position);
-            return end;
-        }
-        m_row.append(data + position, quote - data - position);
-        position = int(quote - data) + 1;
+        const int stop = quote ? int(quote - data) : end;
+        m_row.append(data + position, stop - position);
+        m_parsedLines += lineEnds(data, position, stop);
+        // A quote left open swallows the rest of the table, which would then be blamed for
+        // whatever it lacks; the field size limits how far it gets.
+        if (int(m_row.size()) - fieldStart > GtfsLimits::fieldSize || (!quote && m_atEnd))
+            return fail(Error::UnclosedQuote, fieldLine, column);
+        if (!quote)
+            return -1;
+        position = stop + 1;
         if (position == end && !m_atEnd)
             return -1;
         if (position == end || data[position] != '"')
@@ -121,25 +156,38 @@ int CsvReader::parseQuoted(int position)
     }
 }
 
-// Parses the row that starts at position into m_row and m_fieldEnds; the position after its line
-// end, or -1 when the buffer ends before the row does.
+// Parses the row that starts at position into m_row and m_fieldEnds, counting its line ends in
+// m_parsedLines; the position after its line end, or -1 when the buffer ends before the row does
+// or on an error.
 int CsvReader::parseRow(int position)
 {
     m_row.clear();
     m_fieldEnds.clear();
+    m_parsedLines = 0;
     const char *data = m_buffer.constData();
     const int end = m_buffer.size();
     while (true) {
+        const int column = int(m_fieldEnds.size());
+        const int fieldLine = m_nextLine + m_parsedLines;
+        if (column == GtfsLimits::rowFields)
+            return fail(Error::ManyFields, fieldLine, column);
+        const int fieldStart = int(m_row.size());
         if (position < end && data[position] == '"') {
-            position = parseQuoted(position + 1);
+            position = parseQuoted(position + 1, fieldStart, fieldLine);
             if (position < 0)
                 return -1;
+            // A quote left open takes in lines up to the next quote, after which the field goes
+            // on where it should have ended.
+            if (fieldLine != m_nextLine + m_parsedLines && position < end && !endsField(data[position]))
+                return fail(Error::UnclosedQuote, fieldLine, column);
         }
         // Text after a closing quote, or a quote inside an unquoted field, is kept as it stands.
         const int start = position;
         while (position < end && !endsField(data[position]))
             ++position;
         m_row.append(data + start, position - start);
+        if (int(m_row.size()) - fieldStart > GtfsLimits::fieldSize)
+            return fail(Error::LongField, fieldLine, column);
         if (position == end && !m_atEnd)
             return -1;
         m_fieldEnds.push_back(int(m_row.size()));
@@ -148,6 +196,7 @@ int CsvReader::parseRow(int position)
         const char separator = data[position++];
         if (separator == ',')
             continue;
+        ++m_parsedLines;
         if (separator == '\r') {
             if (position == end && !m_atEnd)
                 return -1;

@@ -1,7 +1,7 @@
 #include "gtfstrips.h"
 
-#include "gtfsfeed.h"
 #include "gtfsimport.h"
+#include "gtfstable.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -84,9 +84,32 @@ bool readTrips(GtfsFeed &feed, const QByteArray &routeId, const GtfsImportOption
     return !route.trips.empty();
 }
 
+// Puts a stop time into the trip's list, which is kept in stop_sequence order: feeds mostly list
+// a trip's stops in order, so the new one mostly goes to the end. A stop_sequence is unique
+// within a trip, and a trip longer than maxStops is refused, so that a damaged table cannot
+// make the list grow with its rows.
+bool addStopTime(GtfsTable &table, const QByteArray &tripId, Trip &trip, StopTime stopTime, int maxStops)
+{
+    auto &stopTimes = trip.stopTimes;
+    const auto before = [](const StopTime &left, const StopTime &right) { return left.sequence < right.sequence; };
+    const auto place = stopTimes.empty() || before(stopTimes.back(), stopTime)
+        ? stopTimes.end()
+        : std::lower_bound(stopTimes.begin(), stopTimes.end(), stopTime, before);
+    if (place != stopTimes.end() && place->sequence == stopTime.sequence)
+        return table.fail(QCoreApplication::translate("GtfsImport", "trip %1 has stop_sequence %2 twice")
+                              .arg(QString::fromUtf8(tripId))
+                              .arg(stopTime.sequence));
+    if (int(stopTimes.size()) == maxStops)
+        return table.fail(QCoreApplication::translate("GtfsImport", "trip %1 has more than %2 stops (see --max-stops)")
+                              .arg(QString::fromUtf8(tripId))
+                              .arg(maxStops));
+    stopTimes.insert(place, std::move(stopTime));
+    return true;
+}
+
 // stop_times.txt is by far the largest table: it is read once, and only the rows of the route's
 // own trips are kept.
-bool readStopTimes(GtfsFeed &feed, RouteTrips &route, QString &error)
+bool readStopTimes(GtfsFeed &feed, RouteTrips &route, int maxStops, QString &error)
 {
     GtfsTable table;
     int tripColumn = -1;
@@ -97,27 +120,27 @@ bool readStopTimes(GtfsFeed &feed, RouteTrips &route, QString &error)
                               error))
         return false;
     while (table.readRow()) {
-        const auto index = route.indexes.constFind(table.field(tripColumn));
+        const QByteArray tripId = table.field(tripColumn);
+        const auto index = route.indexes.constFind(tripId);
         if (index == route.indexes.constEnd())
             continue;
         bool ok = false;
         const qint64 sequence = table.field(sequenceColumn).trimmed().toLongLong(&ok);
         if (!ok) {
-            error
-                = QCoreApplication::translate("GtfsImport", "stop_times.txt has a stop_sequence that is no number: %1")
-                      .arg(QString::fromUtf8(table.field(sequenceColumn)));
-            return false;
+            table.fail(QCoreApplication::translate("GtfsImport", "stop_sequence \"%1\" is no number")
+                           .arg(QString::fromUtf8(table.field(sequenceColumn))),
+                       sequenceColumn);
+            break;
         }
-        route.trips[*index].stopTimes.push_back({sequence, table.field(stopColumn)});
+        if (!addStopTime(table, tripId, route.trips[*index], {sequence, table.field(stopColumn)}, maxStops))
+            break;
     }
     return table.finish(error);
 }
 
-// The stop_ids of a trip by stop_sequence; rows of equal numbers keep the order of the file.
-QList<QByteArray> tripStopIds(Trip &trip)
+// The stop_ids of a trip, in stop_sequence order.
+QList<QByteArray> tripStopIds(const Trip &trip)
 {
-    std::stable_sort(trip.stopTimes.begin(), trip.stopTimes.end(),
-                     [](const StopTime &left, const StopTime &right) { return left.sequence < right.sequence; });
     QList<QByteArray> stopIds;
     stopIds.reserve(int(trip.stopTimes.size()));
     for (const StopTime &stopTime : trip.stopTimes)
@@ -127,19 +150,21 @@ QList<QByteArray> tripStopIds(Trip &trip)
 
 // The patterns are kept in the order of their first trip, and only a larger count replaces the
 // one chosen, so a tie goes to the pattern met first.
-QList<QByteArray> mostFrequentPattern(std::vector<Trip> &trips, int direction)
+QList<QByteArray> mostFrequentPattern(const std::vector<Trip> &trips, int direction)
 {
     std::vector<Pattern> patterns;
-    for (Trip &trip : trips) {
+    QHash<QList<QByteArray>, int> indexes;
+    for (const Trip &trip : trips) {
         if (trip.direction != direction || trip.stopTimes.empty())
             continue;
         const QList<QByteArray> stopIds = tripStopIds(trip);
-        const auto same = [&stopIds](const Pattern &pattern) { return pattern.stopIds == stopIds; };
-        const auto found = std::find_if(patterns.begin(), patterns.end(), same);
-        if (found == patterns.end())
+        const auto found = indexes.constFind(stopIds);
+        if (found == indexes.constEnd()) {
+            indexes.insert(stopIds, int(patterns.size()));
             patterns.push_back({stopIds, 1});
-        else
-            ++found->trips;
+        } else {
+            ++patterns[*found].trips;
+        }
     }
     const Pattern *chosen = nullptr;
     for (const Pattern &pattern : patterns) {
@@ -174,7 +199,7 @@ bool readGtfsPatterns(GtfsFeed &feed, const QByteArray &routeId, const GtfsImpor
                       QList<QList<QByteArray>> &patterns, QString &error)
 {
     RouteTrips route;
-    if (!readTrips(feed, routeId, options, route, error) || !readStopTimes(feed, route, error))
+    if (!readTrips(feed, routeId, options, route, error) || !readStopTimes(feed, route, options.maxStops, error))
         return false;
     patterns.clear();
     for (int direction : {0, 1}) {
