@@ -373,10 +373,11 @@ void RouteForm::createTextFile(FileList list)
     if (name.isEmpty())
         return;
     madeFileFolder(list);
-    // An existing file is attached as it is; a file that cannot be made is not attached, as the
-    // unit would look for it in vain.
+    // An existing file is attached as it is; a file that cannot be made, or a name taken by a
+    // folder, is not attached, as the unit would look for it in vain.
     QFile file(folder + QLatin1Char('/') + name);
-    if (!file.exists() && !file.open(QIODevice::NewOnly)) {
+    const QFileInfo info(file.fileName());
+    if (!info.isFile() && (info.exists() || !file.open(QIODevice::NewOnly))) {
         QMessageBox::critical(this, tr("Приложение"),
                               tr("Не удалось создать файл %1.").arg(QDir::toNativeSeparators(file.fileName())));
         return;
@@ -399,8 +400,13 @@ void RouteForm::openTextFile(FileList list)
     const QString name = selectedFile(list);
     if (name.isEmpty())
         return;
+    const QString path = fileFolder(list) + QLatin1Char('/') + name;
     TextEditorDlg editor(this);
-    editor.open(fileFolder(list) + QLatin1Char('/') + name);
+    if (!editor.open(path)) {
+        QMessageBox::critical(this, tr("Приложение"),
+                              tr("Не удалось прочитать файл %1.").arg(QDir::toNativeSeparators(path)));
+        return;
+    }
     editor.exec();
     // The text may have changed under its preview.
     showSelectedFile(list, name);

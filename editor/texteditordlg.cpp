@@ -22,10 +22,12 @@ TextEditorDlg::~TextEditorDlg() = default;
 
 bool TextEditorDlg::open(const QString &path)
 {
-    // The whole file, however long, since saving writes back only what the editor holds. A file
-    // that cannot be read opens empty, and saving creates it.
+    // The whole file, however long, since saving writes back only what the editor holds. A
+    // missing file opens empty, and saving creates it; a file that is there but cannot be read
+    // is not opened, since saving would replace it with what the editor holds.
     QByteArray content;
-    RouteFile::read(path, content);
+    if (!RouteFile::read(path, content) && QFileInfo::exists(path))
+        return false;
     windowsLineEnds = content.contains("\r\n");
     ui->plainTextEdit->setPlainText(decodeFileText(content));
     ui->plainTextEdit->document()->setModified(false);

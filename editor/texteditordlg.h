@@ -19,8 +19,8 @@ public:
     ~TextEditorDlg() override;
 
     using QDialog::open;
-    // Loads the whole file; a missing or unreadable file opens as an empty text that saving
-    // creates. Always true.
+    // Loads the whole file; a missing file opens as an empty text that saving creates. False,
+    // with nothing loaded, when the file is there but cannot be read.
     bool open(const QString &path);
     // Writes the text as UTF-8 without byte order mark; a failure is reported to the user and
     // leaves the file and the unsaved text as they were.

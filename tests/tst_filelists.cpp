@@ -43,6 +43,7 @@ private slots:
     void moveAdFolder();
     void player();
     void textEditorFromList();
+    void unreadableTextFileIsNotOpened();
 
 private:
     TestSettings m_settings;
@@ -217,38 +218,43 @@ void TestFileLists::newTextFile_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("proposed");
     QTest::addColumn<QString>("attached");
+    // Whether the file cannot be made, which is said in a message box.
+    QTest::addColumn<bool>("refused");
 
     // An empty typed text takes the proposal; "-" cancels the dialog.
     QTest::newRow("proposal skips taken names") << false << QStringList{"route/s0.txt", "route/s1.txt"} << ""
                                                 << "s2.txt"
-                                                << "s2.txt";
+                                                << "s2.txt" << false;
     QTest::newRow("extension added") << false << QStringList() << "Вокзал"
                                      << "s0.txt"
-                                     << "Вокзал.txt";
+                                     << "Вокзал.txt" << false;
     QTest::newRow("full stop dropped") << false << QStringList() << "abc."
                                        << "s0.txt"
-                                       << "abc.txt";
+                                       << "abc.txt" << false;
     QTest::newRow("folder parts dropped") << false << QStringList() << "x/y\\z"
                                           << "s0.txt"
-                                          << "z.txt";
+                                          << "z.txt" << false;
     QTest::newRow("capital extension kept") << false << QStringList() << "A.TXT"
                                             << "s0.txt"
-                                            << "A.TXT";
+                                            << "A.TXT" << false;
     QTest::newRow("no name after the folder parts") << false << QStringList() << "abc/"
                                                     << "s0.txt"
-                                                    << "";
+                                                    << "" << false;
     QTest::newRow("cancelled") << false << QStringList() << "-"
                                << "s0.txt"
-                               << "";
+                               << "" << false;
     QTest::newRow("existing file kept") << false << QStringList{"route/keep.txt"} << "keep.txt"
                                         << "s0.txt"
-                                        << "keep.txt";
+                                        << "keep.txt" << false;
     QTest::newRow("advertising folder made") << true << QStringList() << ""
                                              << "r0.txt"
-                                             << "r0.txt";
+                                             << "r0.txt" << false;
     QTest::newRow("folder that cannot be made") << true << QStringList{"Reklama"} << ""
                                                 << "r0.txt"
-                                                << "";
+                                                << "" << true;
+    QTest::newRow("name taken by a folder") << false << QStringList{"route/taken.txt/inside.wav"} << "taken.txt"
+                                            << "s0.txt"
+                                            << "" << true;
 }
 
 void TestFileLists::newTextFile()
@@ -275,14 +281,13 @@ void TestFileLists::newTextFile()
         dialog->accept();
         return true;
     });
-    // A folder that cannot be made is said so.
-    const bool fails = advertising && !files.isEmpty();
-    if (fails)
+    QFETCH(bool, refused);
+    if (refused)
         m_dialogs->answerMessage(QStringLiteral("OK"));
     page.findChild<QPushButton *>(advertising ? QStringLiteral("newAdTextFileBtn") : QStringLiteral("newTextFileBtn"))
         ->click();
     QCOMPARE(proposal, proposed);
-    QCOMPARE(m_dialogs->seenTexts().size(), fails ? 2 : 1);
+    QCOMPARE(m_dialogs->seenTexts().size(), refused ? 2 : 1);
     QCOMPARE(page.files(advertising ? RouteForm::AdTextFiles : RouteForm::TextFiles, 0),
              attached.isEmpty() ? QStringList() : QStringList{attached});
     if (attached.isEmpty())
@@ -403,6 +408,24 @@ void TestFileLists::textEditorFromList()
     page.findChild<QPushButton *>(QStringLiteral("openTextFileBtn"))->click();
     QVERIFY(title.startsWith(QStringLiteral("note.txt")));
     QCOMPARE(page.findChild<QLabel *>(QStringLiteral("textPreviewLabel"))->text(), QStringLiteral("Новый текст"));
+}
+
+// A text file that is there but cannot be read is said so and not opened, since saving the
+// editor's empty text would replace it. Reading the process's own memory from address 0 fails
+// with a real input/output error.
+void TestFileLists::unreadableTextFileIsNotOpened()
+{
+    QTemporaryDir dir;
+    RouteForm page;
+    const QString route = routeWithFiles(dir, {});
+    const QString path = route + QStringLiteral("/note.txt");
+    QVERIFY(QFile::link(QStringLiteral("/proc/self/mem"), path));
+    QVERIFY(page.openRoute(route));
+    selectEntry(page, 0);
+    page.findChild<QListWidget *>(QStringLiteral("allTextFileList"))->setCurrentRow(0);
+    m_dialogs->answerMessage(QStringLiteral("OK"));
+    page.findChild<QPushButton *>(QStringLiteral("openTextFileBtn"))->click();
+    QCOMPARE(m_dialogs->seenTexts(), QStringList{QStringLiteral("Не удалось прочитать файл %1.").arg(path)});
 }
 
 QTEST_MAIN(TestFileLists)
