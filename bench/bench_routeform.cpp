@@ -32,6 +32,7 @@ private slots:
     void keystroke();
     void layoutSwitch();
     void addAndRemove();
+    void save();
 
 private:
     QTemporaryDir m_dir;
@@ -191,6 +192,23 @@ void BenchRouteForm::addAndRemove()
     QCOMPARE(page.route().stationCount(), largeRouteStops);
     qInfo("add a stop: %s; remove it: %s (%d runs)", adding.text().constData(), removing.text().constData(),
           adding.runs);
+}
+
+// Saving from the page: the texts read back in memory, the files compared with what the page
+// last saw on disk, and the six files written.
+void BenchRouteForm::save()
+{
+    RouteForm page;
+    QVERIFY(page.openRoute(m_folder));
+    Timing saving;
+    QElapsedTimer timer;
+    for (int run = 0; run < 10; ++run) {
+        page.onTabloColorDialogResult(run % 2 ? 0x123456 : 0x654321, QStringLiteral("front"));
+        timer.start();
+        QVERIFY(page.saveRoute());
+        saving.add(timer.nsecsElapsed());
+    }
+    qInfo("save: %s (%d runs)", saving.text().constData(), saving.runs);
 }
 
 QTEST_MAIN(BenchRouteForm)

@@ -8,8 +8,10 @@
 #include "boardcheck.h"
 #include "fronttablowidget.h"
 #include "generalcommands.h"
+#include "routecheck.h"
 #include "routedefaults.h"
 #include "routemodel.h"
+#include "savequestion.h"
 #include "sofitcolormodel.h"
 #include "stationcommands.h"
 #include "textrules.h"
@@ -281,6 +283,8 @@ bool RouteForm::fillNextTexts()
 bool RouteForm::saveRoute()
 {
     clearWidgetFocus();
+    if (!confirmLostTexts() || !confirmOverwrite())
+        return false;
     if (!m_route.save()) {
         QMessageBox::critical(this, tr("Приложение"), tr("Ошибка сохранения маршрута!"));
         return false;
@@ -291,6 +295,32 @@ bool RouteForm::saveRoute()
     if (!QFileInfo::exists(m_route.folder() + QLatin1String("/editor.ini")))
         m_tabloTypes.write(m_route.folder());
     return true;
+}
+
+// Texts the files cannot carry as typed (a stop named "END…", a separator inside a text) would
+// come back changed at the next opening: the user says whether to save them all the same.
+bool RouteForm::confirmLostTexts()
+{
+    const QList<RouteProblem> problems = checkSavedTexts(m_route, isNextSeparate());
+    if (problems.isEmpty())
+        return true;
+    QStringList details;
+    for (const RouteProblem &problem : problems)
+        details.append(problem.station < 0 ? problem.message
+                                           : tr("Остановка %1: %2").arg(problem.station + 1).arg(problem.message));
+    return askToConfirmSave(this, tr("Некоторые тексты не сохранятся так, как введены. Сохранить всё равно?"),
+                            tr("Сохранить"), details);
+}
+
+// Files another program or another page of this folder changed since this page read or wrote
+// them would be overwritten by this page's older copy: the user says whether to.
+bool RouteForm::confirmOverwrite()
+{
+    const QStringList changed = m_route.changedOnDisk();
+    return changed.isEmpty()
+        || askToConfirmSave(
+               this, tr("Файлы маршрута изменены на диске: %1. Перезаписать?").arg(changed.join(QLatin1String(", "))),
+               tr("Перезаписать"));
 }
 
 void RouteForm::undo()

@@ -382,6 +382,8 @@ private:
     // True with the trimmed text when the user typed in edit and left a text other than stored.
     // An edit left untouched changes nothing, though it may show its value cut to its length.
     bool finishEdit(QLineEdit *edit, const QString &stored, QString &text);
+    bool confirmLostTexts();
+    bool confirmOverwrite();
     // True when the user set spin to a value other than stored. A stored value beyond the spin
     // box's range shows clamped and stays until the user picks another.
     static bool spinChanged(const QSpinBox *spin, int stored);

@@ -46,6 +46,11 @@ public:
     }
 
     QList<RouteProblem> run();
+    QList<RouteProblem> runSavedTexts()
+    {
+        checkSavedTexts();
+        return m_problems;
+    }
 
 private:
     void add(RouteProblem::Severity severity, const char *code, const QString &file, int station, int language,
@@ -159,10 +164,11 @@ void Checker::checkStopTexts(const Station &station, const Station &back, int in
     }
 }
 
-// The readers trim every text, so surrounding blanks are no loss.
+// Blanks around a text are no loss: most readers trim them, and the quoted script texts keep
+// them.
 void Checker::checkText(const QString &text, const QString &back, const QString &file, int station, int language)
 {
-    if (text.trimmed() == back)
+    if (text.trimmed() == back.trimmed())
         return;
     if (holdsFieldSeparator(text))
         add(RouteProblem::Error, "separator-in-text", file, station, language,
@@ -201,7 +207,7 @@ void Checker::checkScript(const RouteData &back)
 {
     const QString file = RouteData::fileName(RouteData::ScriptFile);
     auto check = [&](const QString &text, const QString &read, int language) {
-        if (text.trimmed() == read)
+        if (text.trimmed() == read.trimmed())
             return;
         if (text.endsWith(QLatin1Char('\\')))
             add(RouteProblem::Error, "trailing-backslash", file, -1, language,
@@ -358,6 +364,11 @@ QString severityName(RouteProblem::Severity severity)
 QList<RouteProblem> checkRoute(const RouteData &route, bool alternating)
 {
     return Checker(route, alternating).run();
+}
+
+QList<RouteProblem> checkSavedTexts(const RouteData &route, bool alternating)
+{
+    return Checker(route, alternating).runSavedTexts();
 }
 
 void sortProblems(QList<RouteProblem> &problems)

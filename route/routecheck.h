@@ -31,5 +31,9 @@ QString severityName(RouteProblem::Severity severity);
 // left to the caller, which knows the boards.
 QList<RouteProblem> checkRoute(const RouteData &route, bool alternating);
 
+// The texts of route that the next save would not carry as they are: the route written and read
+// back in memory, compared with the route now. The part of checkRoute that a save asks about.
+QList<RouteProblem> checkSavedTexts(const RouteData &route, bool alternating);
+
 // Orders problems by severity, then by stop, keeping the order within.
 void sortProblems(QList<RouteProblem> &problems);

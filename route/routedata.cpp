@@ -3,6 +3,7 @@
 #include "boardheader.h"
 #include "routefile.h"
 
+#include <QCryptographicHash>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -113,14 +114,44 @@ QString RouteData::filePath(RouteFileId file) const
 std::optional<QByteArray> RouteData::readFile(RouteFileId file) const
 {
     QByteArray content;
-    if (!RouteFile::read(filePath(file), content))
+    if (!RouteFile::read(filePath(file), content)) {
+        m_diskDigests.insert(filePath(file), QByteArray());
         return std::nullopt;
+    }
+    m_diskDigests.insert(filePath(file), diskDigest(content));
     return content;
 }
 
 bool RouteData::writeFile(RouteFileId file, const QByteArray &content) const
 {
-    return RouteFile::write(filePath(file), content);
+    if (!RouteFile::write(filePath(file), content))
+        return false;
+    m_diskDigests.insert(filePath(file), diskDigest(content));
+    return true;
+}
+
+QByteArray RouteData::diskDigest(const QByteArray &content)
+{
+    return QCryptographicHash::hash(content, QCryptographicHash::Sha1);
+}
+
+QStringList RouteData::changedOnDisk() const
+{
+    QStringList changed;
+    for (int file = 0; file < routeFileCount; ++file) {
+        // The advertising list is written only into a folder that is there.
+        if (file == AdTextsFile && !QFileInfo(m_adFolder).isDir())
+            continue;
+        const QString path = filePath(RouteFileId(file));
+        const auto recorded = m_diskDigests.constFind(path);
+        if (recorded == m_diskDigests.constEnd())
+            continue;
+        QByteArray content;
+        const QByteArray now = RouteFile::read(path, content) ? diskDigest(content) : QByteArray();
+        if (now != *recorded)
+            changed.append(fileName(RouteFileId(file)));
+    }
+    return changed;
 }
 
 // Each file read or written on its own, as the file tests do. A file that is missing reads as

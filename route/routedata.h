@@ -8,6 +8,7 @@ struct BoardHeader;
 enum class OutsideBoard { Front, Side, Back };
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -70,6 +71,10 @@ public:
     static QString fileName(RouteFileId file);
     // The file that keeps a board's header: the front board's lives in ost.txt.
     static RouteFileId boardFile(OutsideBoard board);
+    // The names of the route files whose bytes on disk are no longer those this route last read
+    // or wrote there: another program, or another page of the same folder, changed them since.
+    // Files this route never read or wrote do not count.
+    QStringList changedOnDisk() const;
     // The lines the readers passed over when the route was read.
     const QList<SkippedLine> &skippedLines() const { return m_skippedLines; }
 
@@ -267,6 +272,7 @@ private:
     QByteArray adTextsContent() const;
     std::optional<QByteArray> readFile(RouteFileId file) const;
     bool isUnreadable(RouteFileId file) const;
+    static QByteArray diskDigest(const QByteArray &content);
     bool readOne(RouteFileId file, void (RouteData::*parse)(const std::optional<QByteArray> &));
     bool writeFile(RouteFileId file, const QByteArray &content) const;
     void skipLine(RouteFileId file, int line) { m_skippedLines.append({file, line}); }
@@ -277,6 +283,10 @@ private:
     std::vector<std::unique_ptr<Station>> m_stations;
     QList<SkippedLine> m_skippedLines;
     QString m_unreadableFile;
+    // What each file path held when this route last read or wrote it: a digest of its bytes, or
+    // an empty array when the file was missing. Kept by the const readers and writers, since it
+    // describes the disk rather than the route.
+    mutable QHash<QString, QByteArray> m_diskDigests;
     int m_backStationIndex = 0;
     QString m_folder;
     QString m_frontNumber;

@@ -1,6 +1,7 @@
 #include "dialogguard.h"
 #include "fixturefiles.h"
 #include "fronttablowidget.h"
+#include "pagedriver.h"
 #include "routeform.h"
 #include "routemodel.h"
 #include "testroutes.h"
@@ -44,6 +45,10 @@ private slots:
     void boardColorUndoRedo();
     void saveMarksClean();
     void failedSaveKeepsChanges();
+    void overwriteQuestion_data();
+    void overwriteQuestion();
+    void lostTextsQuestion_data();
+    void lostTextsQuestion();
     void closingPageWithChanges();
     void boardTypeSetters();
     void boardTypesFromEditorIni();
@@ -286,6 +291,95 @@ void TestRouteForm::failedSaveKeepsChanges()
     QCOMPARE(m_dialogs->seenTexts(), QStringList{QStringLiteral("Ошибка сохранения маршрута!")});
     QVERIFY(page.canSave());
     QVERIFY(page.canUndo());
+}
+
+void TestRouteForm::overwriteQuestion_data()
+{
+    QTest::addColumn<QString>("changedBy");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("question");
+
+    const QString script = QStringLiteral("Файлы маршрута изменены на диске: script.txt. Перезаписать?");
+    QTest::newRow("another page saved, overwrite") << "page" << "Перезаписать" << script;
+    QTest::newRow("another page saved, cancel") << "page" << "Отмена" << script;
+    QTest::newRow("another program, cancel")
+        << "program" << "Отмена" << "Файлы маршрута изменены на диске: coord.txt. Перезаписать?";
+    QTest::newRow("nothing changed on disk") << "" << "" << "";
+}
+
+// A save that would overwrite what another page or program wrote since asks first; cancelled,
+// it writes nothing and keeps the page's changes.
+void TestRouteForm::overwriteQuestion()
+{
+    QFETCH(QString, changedBy);
+    QFETCH(QString, answer);
+    QFETCH(QString, question);
+    QTemporaryDir folder;
+    const QString path = copyExample(folder);
+    RouteForm other;
+    RouteForm page;
+    QVERIFY(other.openRoute(path));
+    QVERIFY(page.openRoute(path));
+    if (changedBy == QLatin1String("page")) {
+        other.onTabloColorDialogResult(0x111111, QStringLiteral("salon"));
+        QVERIFY(other.saveRoute());
+    } else if (changedBy == QLatin1String("program")) {
+        QFile coordinates(path + QStringLiteral("/coord.txt"));
+        QVERIFY(coordinates.open(QIODevice::Append) && coordinates.write("13 55.7 37.6 25\r\n") > 0);
+    }
+    const FixtureFiles::Files before = FixtureFiles::filesOf(path);
+    page.onTabloColorDialogResult(0x222222, QStringLiteral("salon"));
+    if (!answer.isEmpty())
+        m_dialogs->answerMessage(answer);
+    const bool saved = page.saveRoute();
+    QCOMPARE(saved, answer != QStringLiteral("Отмена"));
+    QCOMPARE(m_dialogs->seenTexts(), question.isEmpty() ? QStringList() : QStringList{question});
+    QCOMPARE(FixtureFiles::filesOf(path) == before, !saved);
+    QCOMPARE(page.canSave(), !saved);
+}
+
+void TestRouteForm::lostTextsQuestion_data()
+{
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<int>("station");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("answer");
+
+    QTest::newRow("stop named like the end of the list") << "stationNameEdit" << 0 << "ENDLESS" << "Отмена";
+    QTest::newRow("field separator") << "frontDestinationEdit" << -1 << "Парк\\\\Вокзал" << "Отмена";
+    QTest::newRow("display mode suffix") << "frontDestinationEdit" << -1 << "Вокзал_C" << "Отмена";
+    QTest::newRow("semicolon as side separator") << "sideSepEdit" << -1 << ";" << "Отмена";
+    QTest::newRow("backslash at the end, saved anyway") << "routeTextEdit" << -1 << "Маршрут\\" << "Сохранить";
+    QTest::newRow("a text that comes back") << "frontDestinationEdit" << -1 << "Вокзал" << "";
+}
+
+// A save that would write texts the next opening reads otherwise asks first; cancelled, it
+// writes nothing and keeps the page's changes.
+void TestRouteForm::lostTextsQuestion()
+{
+    QFETCH(QString, edit);
+    QFETCH(int, station);
+    QFETCH(QString, text);
+    QFETCH(QString, answer);
+    QTemporaryDir folder;
+    const QString path = copyExample(folder);
+    RouteForm page;
+    QVERIFY(page.openRoute(path));
+    QVERIFY(PageDriver::activate(&page));
+    if (station >= 0) {
+        auto *list = page.findChild<QTreeView *>(QStringLiteral("stationList"));
+        list->setCurrentIndex(list->model()->index(station + 1, 0));
+    }
+    PageDriver::enter(page.findChild<QLineEdit *>(edit), text);
+    QCOMPARE(page.undoStack()->count(), 1);
+    const FixtureFiles::Files before = FixtureFiles::filesOf(path);
+    if (!answer.isEmpty())
+        m_dialogs->answerMessage(answer, QStringLiteral("Некоторые тексты не сохранятся так, как введены. Сохранить всё равно?"));
+    const bool saved = page.saveRoute();
+    QCOMPARE(saved, answer != QStringLiteral("Отмена"));
+    QCOMPARE(m_dialogs->seenTexts().size(), answer.isEmpty() ? 0 : 1);
+    QCOMPARE(FixtureFiles::filesOf(path) == before, !saved);
+    QCOMPARE(page.canSave(), !saved);
 }
 
 // The undo stack is cleared after the page's own destructor has run; its signals used to reach
