@@ -3,6 +3,7 @@
 # make test-shuffled  the same tests again, each program's functions in a random order
 # make test-asan  the same tests built with the address and undefined-behaviour sanitizers
 # make fuzz       runs every fuzzer (route files, GTFS feeds) for FUZZ_SECONDS seconds, one after the other
+# make screenshots  renders the README's pictures of the editor into docs/images
 # make package    builds, and leaves the Debian package marvolt_<version>_<arch>.deb in build/
 
 BUILD_DIR ?= build
@@ -21,7 +22,7 @@ SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:check_initial
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan.supp:print_suppressions=0
 
-.PHONY: all deps configure build run test test-shuffled test-asan fuzz package clean
+.PHONY: all deps configure build run test test-shuffled test-asan fuzz screenshots package clean
 
 all: build
 
@@ -58,6 +59,18 @@ fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DMARVOLT_FUZZ=ON
 	cmake --build $(FUZZ_DIR) -j$(JOBS) --target $(FUZZ_TARGETS)
 	./scripts/fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
+# The pictures of the README, made by the program itself on a fresh copy of the example route;
+# run again whenever the route page changes.
+SCREENSHOT_ROUTE = $(BUILD_DIR)/screenshots/route-12
+screenshots: build
+	rm -rf "$(dir $(SCREENSHOT_ROUTE))" && mkdir -p "$(dir $(SCREENSHOT_ROUTE))" docs/images
+	cp -r examples/route-12 "$(SCREENSHOT_ROUTE)"
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tools/screenshots/marvolt-screenshots docs/images "$(SCREENSHOT_ROUTE)"
+	for board in front side back; do \
+		$(BUILD_DIR)/cli/marvolt-route render "$(SCREENSHOT_ROUTE)" --board $$board --png docs/images/board-$$board.png \
+			|| exit 1; \
+	done
 
 package: build
 	cd $(BUILD_DIR) && cpack -G DEB

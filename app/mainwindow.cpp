@@ -6,6 +6,7 @@
 #include "routecheckdialog.h"
 #include "routeform.h"
 #include "savequestion.h"
+#include "shortcuttooltip.h"
 #include "tablocolordialog.h"
 
 #include <QCloseEvent>
@@ -18,7 +19,9 @@
 #include <QInputDialog>
 #include <QMenu>
 #include <QMessageBox>
+#include <QScreen>
 #include <QSettings>
+#include <QSignalBlocker>
 #include <QTabBar>
 #include <QToolButton>
 
@@ -28,6 +31,9 @@ const char recentOpenKey[] = "recentOpen";
 const char recentPathKey[] = "path";
 const char recentColorsKey[] = "recentColors";
 const char recentColorKey[] = "color";
+const char geometryKey[] = "mainWindow/geometry";
+const char windowStateKey[] = "mainWindow/state";
+const char splitterKey[] = "routePage/splitter";
 
 // The folders among dropped URLs, as the folder dialog gives them; files and remote URLs are
 // no routes.
@@ -102,7 +108,6 @@ MainWindow::MainWindow(QWidget *parent)
     Q_INIT_RESOURCE(icons);
     ui->setupUi(this);
     setWindowIcon(QIcon(QStringLiteral(":/icons/marvolt.png")));
-    resize(800, 600);
     ui->saveAction->setEnabled(false);
     ui->undoAction->setEnabled(false);
     ui->redoAction->setEnabled(false);
@@ -114,6 +119,8 @@ MainWindow::MainWindow(QWidget *parent)
     connect(recentMenu, &QMenu::triggered, this, &MainWindow::onRecentMenuClicked);
     connect(importGtfsAction, &QAction::triggered, this, &MainWindow::onImportGtfsTriggered);
     createOpenButton();
+    createWindowShortcuts();
+    restoreWindowState();
 
     const QStringList recentRoutes = readRecentRoutes();
     if (!recentRoutes.isEmpty())
@@ -131,13 +138,84 @@ void MainWindow::createOpenButton()
     auto *openButton = new QToolButton(this);
     openButton->setObjectName(QStringLiteral("openBtn"));
     openButton->setIcon(QIcon(QStringLiteral(":/icons/open.png")));
-    openButton->setToolTip(tr("Открыть маршрут"));
     openButton->setShortcut(QKeySequence::Open);
+    openButton->setToolTip(tr("Открыть маршрут")
+                           + QStringLiteral(" (%1)").arg(openButton->shortcut().toString(QKeySequence::NativeText)));
     openButton->setMenu(recentMenu);
     openButton->setPopupMode(QToolButton::MenuButtonPopup);
     connect(openButton, &QToolButton::clicked, this, &MainWindow::onOpenBtnClicked);
     ui->toolBar->insertWidget(ui->saveAction, openButton);
     ui->toolBar->insertSeparator(ui->saveAction);
+}
+
+// Every shortcut shows in its action's tool tip. The actions off the tool bar are the window's
+// own, so that their keys work wherever the focus is.
+void MainWindow::createWindowShortcuts()
+{
+    // Shift+Tab comes from the keyboard as Backtab.
+    ui->previousRouteAction->setShortcuts(
+        {ui->previousRouteAction->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)});
+    addActions({ui->closeTabAction, ui->nextRouteAction, ui->previousRouteAction});
+    for (QAction *action : {ui->saveAction, ui->undoAction, ui->redoAction, ui->checkAction, ui->closeTabAction,
+                            ui->nextRouteAction, ui->previousRouteAction})
+        showShortcutInToolTip(action);
+}
+
+// The window comes back as the user left it, maximised included. A first start, or a geometry
+// from a screen no longer attached, opens at a size that shows a whole route page.
+void MainWindow::restoreWindowState()
+{
+    QSettings settings;
+    if (restoreGeometry(settings.value(QLatin1String(geometryKey)).toByteArray())
+        && QGuiApplication::screenAt(geometry().center())) {
+        restoreState(settings.value(QLatin1String(windowStateKey)).toByteArray());
+        return;
+    }
+    resize(firstSize());
+}
+
+// The window's size hint with a route page in it, whose front board is the widest there is,
+// within nine tenths of the screen.
+QSize MainWindow::firstSize()
+{
+    QSize hint;
+    {
+        const QSignalBlocker blocker(ui->tabWidget);
+        RouteForm page;
+        page.setFrontTabloType(FrontTablo32x320Color);
+        ui->tabWidget->addTab(&page, QString());
+        hint = sizeHint();
+        ui->tabWidget->removeTab(0);
+    }
+    return hint.boundedTo(QGuiApplication::primaryScreen()->availableSize() * 0.9);
+}
+
+// "Marvolt — 12" with the modified marker of the route shown.
+void MainWindow::showRouteInTitle()
+{
+    const int index = ui->tabWidget->currentIndex();
+    setWindowTitle(index < 0 ? QStringLiteral("Marvolt")
+                             : QStringLiteral("Marvolt — %1[*]").arg(ui->tabWidget->tabText(index)));
+    setWindowModified(currentRoutePage && currentRoutePage->canSave());
+}
+
+void MainWindow::on_closeTabAction_triggered()
+{
+    if (ui->tabWidget->count() > 0)
+        on_tabWidget_tabCloseRequested(ui->tabWidget->currentIndex());
+}
+
+void MainWindow::on_nextRouteAction_triggered()
+{
+    if (ui->tabWidget->count() > 0)
+        ui->tabWidget->setCurrentIndex((ui->tabWidget->currentIndex() + 1) % ui->tabWidget->count());
+}
+
+void MainWindow::on_previousRouteAction_triggered()
+{
+    const int count = ui->tabWidget->count();
+    if (count > 0)
+        ui->tabWidget->setCurrentIndex((ui->tabWidget->currentIndex() + count - 1) % count);
 }
 
 void MainWindow::openRouteFolder(const QString &path)
@@ -152,6 +230,10 @@ void MainWindow::openRouteFolder(const QString &path)
     page->setBackTabloType(storedTabloType("backTablo/type", FrontTablo16x128));
     connect(page, &RouteForm::backTabloTypeChanged, this, &MainWindow::onBackTabloTypeChanged);
     connect(page, &RouteForm::showTabloColorDialog, this, &MainWindow::showTabloColorDialog);
+    // One splitter position for all pages: the last one the user set.
+    page->restoreSplitterState(QSettings().value(QLatin1String(splitterKey)).toByteArray());
+    connect(page, &RouteForm::splitterStateChanged, this,
+            [](const QByteArray &state) { QSettings().setValue(QLatin1String(splitterKey), state); });
     // A route that cannot be read is not opened; the page has told the user why.
     if (!page->openRoute(path)) {
         delete page;
@@ -335,6 +417,7 @@ void MainWindow::on_tabWidget_tabCloseRequested(int index)
 void MainWindow::on_tabWidget_currentChanged(int index)
 {
     if (currentRoutePage) {
+        disconnect(currentRoutePage, &RouteForm::canSaveChanged, this, &QWidget::setWindowModified);
         disconnect(currentRoutePage, nullptr, ui->saveAction, nullptr);
         disconnect(currentRoutePage, nullptr, ui->undoAction, nullptr);
         disconnect(currentRoutePage, nullptr, ui->redoAction, nullptr);
@@ -342,6 +425,7 @@ void MainWindow::on_tabWidget_currentChanged(int index)
     }
     currentRoutePage = qobject_cast<RouteForm *>(ui->tabWidget->widget(index));
     ui->checkAction->setEnabled(currentRoutePage != nullptr);
+    showRouteInTitle();
     if (!currentRoutePage) {
         ui->saveAction->setEnabled(false);
         ui->undoAction->setEnabled(false);
@@ -349,6 +433,7 @@ void MainWindow::on_tabWidget_currentChanged(int index)
         return;
     }
     connect(currentRoutePage, &RouteForm::canSaveChanged, ui->saveAction, &QAction::setEnabled);
+    connect(currentRoutePage, &RouteForm::canSaveChanged, this, &QWidget::setWindowModified);
     connect(currentRoutePage, &RouteForm::canUndoChanged, ui->undoAction, &QAction::setEnabled);
     connect(currentRoutePage, &RouteForm::canRedoChanged, ui->redoAction, &QAction::setEnabled);
     ui->saveAction->setEnabled(currentRoutePage->canSave());
@@ -398,6 +483,9 @@ void MainWindow::closeEvent(QCloseEvent *event)
         }
         closeTab(index);
     }
+    QSettings settings;
+    settings.setValue(QLatin1String(geometryKey), saveGeometry());
+    settings.setValue(QLatin1String(windowStateKey), saveState());
     event->accept();
 }
 

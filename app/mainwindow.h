@@ -55,6 +55,9 @@ private slots:
     void on_checkAction_triggered();
     void on_tabWidget_tabCloseRequested(int index);
     void on_tabWidget_currentChanged(int index);
+    void on_closeTabAction_triggered();
+    void on_nextRouteAction_triggered();
+    void on_previousRouteAction_triggered();
     void onRecentMenuClicked(QAction *action);
     void onRecentMenuAboutToShow();
     void onOpenBtnClicked();
@@ -66,6 +69,10 @@ private slots:
 
 private:
     void createOpenButton();
+    void createWindowShortcuts();
+    void restoreWindowState();
+    QSize firstSize();
+    void showRouteInTitle();
     QString startFolder() const;
     void addRecentRoute(const QString &path);
     void removeRecentRoute(const QString &path);

@@ -60,6 +60,9 @@ void RouteCheckDialog::showProblems(RouteForm *page, const QList<RouteProblem> &
         item->setText(2, problem.message);
         item->setToolTip(2, problem.code + QLatin1String(", ") + problem.file);
     }
+    // The level and the stop whole; the message takes the rest and shows whole when widened.
+    ui->problemList->resizeColumnToContents(0);
+    ui->problemList->resizeColumnToContents(1);
     ui->summaryLabel->setText(problems.isEmpty() ? tr("Проблем не найдено.")
                                                  : tr("Ошибок: %1, предупреждений: %2, сведений: %3.")
                                                        .arg(counts[RouteProblem::Error])

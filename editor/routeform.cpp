@@ -12,10 +12,12 @@
 #include "routedefaults.h"
 #include "routemodel.h"
 #include "savequestion.h"
+#include "shortcuttooltip.h"
 #include "sofitcolormodel.h"
 #include "stationcommands.h"
 #include "textrules.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QDir>
@@ -27,7 +29,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QSplitter>
 #include <QUndoStack>
+
+#include <functional>
 
 RouteForm::RouteForm(QWidget *parent)
     : QWidget(parent)
@@ -45,6 +50,14 @@ RouteForm::RouteForm(QWidget *parent)
 
     m_watcher = new QFileSystemWatcher(this);
     connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, &RouteForm::onDirectoryChange);
+
+    // A larger window gives most of its room to the tabs; the stop list never gets narrower
+    // than it takes to tell the stops apart.
+    ui->pageSplitter->setStretchFactor(0, 1);
+    ui->pageSplitter->setStretchFactor(1, 3);
+    ui->stationList->setMinimumWidth(180);
+    connect(ui->pageSplitter, &QSplitter::splitterMoved, this, [this] { emit splitterStateChanged(splitterState()); });
+    createPageShortcuts();
 
     m_stationModel = new RouteModel(this);
     ui->stationList->setModel(m_stationModel);
@@ -449,6 +462,64 @@ void RouteForm::clearWidgetFocus()
 {
     if (QWidget *focused = QApplication::focusWidget())
         focused->clearFocus();
+}
+
+// Keys that work anywhere on the page, whichever widget has the focus: Ctrl+PgDown and Ctrl+PgUp
+// walk the tabs shown, Alt+Down and Alt+Up the stop list.
+void RouteForm::createPageShortcuts()
+{
+    const struct
+    {
+        const char *name;
+        QString toolTip;
+        QKeySequence keys;
+        std::function<void()> run;
+    } shortcuts[] = {
+        {"nextTabAction", tr("Следующая вкладка"), QKeySequence(Qt::CTRL | Qt::Key_PageDown),
+         [this] { showNeighbourTab(1); }},
+        {"previousTabAction", tr("Предыдущая вкладка"), QKeySequence(Qt::CTRL | Qt::Key_PageUp),
+         [this] { showNeighbourTab(-1); }},
+        {"nextStationAction", tr("Следующая остановка списка"), QKeySequence(Qt::ALT | Qt::Key_Down),
+         [this] { selectNeighbourEntry(1); }},
+        {"previousStationAction", tr("Предыдущая остановка списка"), QKeySequence(Qt::ALT | Qt::Key_Up),
+         [this] { selectNeighbourEntry(-1); }},
+    };
+    for (const auto &shortcut : shortcuts) {
+        auto *action = new QAction(shortcut.toolTip, this);
+        action->setObjectName(QLatin1String(shortcut.name));
+        action->setShortcut(shortcut.keys);
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        showShortcutInToolTip(action);
+        connect(action, &QAction::triggered, this, shortcut.run);
+        addAction(action);
+    }
+}
+
+void RouteForm::showNeighbourTab(int step)
+{
+    QTabWidget *tabs = ui->rightStack->currentWidget() == ui->routePage ? ui->routeTabs : ui->stationTabs;
+    tabs->setCurrentIndex((tabs->currentIndex() + step + tabs->count()) % tabs->count());
+}
+
+QByteArray RouteForm::splitterState() const
+{
+    return ui->pageSplitter->saveState();
+}
+
+void RouteForm::restoreSplitterState(const QByteArray &state)
+{
+    m_splitterPlaced = ui->pageSplitter->restoreState(state);
+}
+
+// Until the user places the splitter, the stop list takes a quarter of the page as first shown:
+// the tabs' own wish is far wider and would leave the list at its narrowest.
+void RouteForm::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_splitterPlaced)
+        return;
+    m_splitterPlaced = true;
+    ui->pageSplitter->setSizes({width() / 4, width() - width() / 4});
 }
 
 void RouteForm::onLangCountClicked(int id)

@@ -161,6 +161,11 @@ public:
     // selected.
     void showInExplorer(const QString &path);
 
+    // The widths of the stop list and of the tabs beside it, as the page's splitter keeps them;
+    // the main window remembers them once for all pages.
+    QByteArray splitterState() const;
+    void restoreSplitterState(const QByteArray &state);
+
 public slots:
     // Opens the route folder at path. A folder without a station list opens with the example
     // content, which is written only when the user saves; a station list that exists but
@@ -188,6 +193,8 @@ signals:
     void sideTabloTypeChanged(FrontTabloType tabloType);
     void backTabloTypeChanged(FrontTabloType tabloType);
     void showTabloColorDialog(uint color, const QString &title, const QString &tabloType);
+    // The user moved the splitter between the stop list and the tabs.
+    void splitterStateChanged(const QByteArray &state);
 
 private slots:
     void onCleanStateChanged(bool cleanState);
@@ -196,6 +203,10 @@ private slots:
     void setCanRedo(bool canRedo);
     void onTextEdited();
     void clearWidgetFocus();
+    // Shows the next (step 1) or previous (step -1) tab of the route or stop tabs shown.
+    void showNeighbourTab(int step);
+    // Selects the next or previous entry of the stop list, the edit in progress finished first.
+    void selectNeighbourEntry(int step);
     void onLangCountClicked(int id);
     void onGeneralLangToggled(int id, bool checked);
     void onFrontLangToggled(int id, bool checked);
@@ -349,8 +360,10 @@ private slots:
 protected:
     void timerEvent(QTimerEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
+    void createPageShortcuts();
     // Where the most recent command changed something, so that undo and redo can bring that
     // place back into view.
     struct LastChange
@@ -484,6 +497,8 @@ private:
     QBasicTimer m_folderTimer;
     QBasicTimer m_adFolderTimer;
     std::unique_ptr<Ui::RouteForm> ui;
+    // Whether the splitter has its place, from the user's last choice or from the first showing.
+    bool m_splitterPlaced = false;
     RouteModel *m_stationModel;
     QUndoStack *m_undoStack;
     QFileSystemWatcher *m_watcher;

@@ -384,3 +384,11 @@ void RouteForm::on_removeStationBtn_clicked()
     pushCommand(command);
     showStation(qMin(current, m_route.stationCount() - 1));
 }
+
+void RouteForm::selectNeighbourEntry(int step)
+{
+    clearWidgetFocus();
+    const int row = ui->stationList->currentIndex().row() + step;
+    if (row >= 0 && row < m_stationModel->rowCount())
+        ui->stationList->setCurrentIndex(m_stationModel->index(row, 0));
+}

@@ -36,6 +36,8 @@ QVariant RouteModel::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DisplayRole:
         return row == 0 ? tr("Маршрут") : m_route->stationAt(row - 1)->name[0];
+    case Qt::ToolTipRole:
+        return row == 0 ? QVariant() : QVariant(toolTip(*m_route->stationAt(row - 1)));
     case Qt::FontRole:
         if (row == 0) {
             QFont font;
@@ -54,6 +56,12 @@ QVariant RouteModel::data(const QModelIndex &index, int role) const
     default:
         return QVariant();
     }
+}
+
+// The whole text of a stop, which a narrow list cuts: both languages when it has two.
+QString RouteModel::toolTip(const Station &station)
+{
+    return station.name[1].isEmpty() ? station.name[0] : station.name[0] + QLatin1Char('\n') + station.name[1];
 }
 
 void RouteModel::setRoute(RouteData *route)

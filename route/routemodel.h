@@ -36,6 +36,7 @@ public:
 
 private:
     bool isLastOfDirection(int row) const;
+    static QString toolTip(const Station &station);
 
     RouteData *m_route = nullptr;
 };

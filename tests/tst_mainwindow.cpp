@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 #include "gtfsfeeds.h"
+#include "pagedriver.h"
 #include "dialogguard.h"
 #include "routeform.h"
 #include "stationcommands.h"
@@ -14,7 +15,9 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QLineEdit>
 #include <QSignalSpy>
+#include <QSplitter>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTreeView>
@@ -54,6 +57,8 @@ private slots:
     void importGtfsOpensRoute();
     void unreadableFeedIsReported();
     void droppedFolders();
+    void windowStateRoundTrip();
+    void shortcuts();
 
 private:
     QString makeRoute(const QString &name);
@@ -543,6 +548,67 @@ void TestMainWindow::droppedFolders()
     }
     QCOMPARE(tabs(window)->count(), 2);
     QCOMPARE(tabs(window)->tabToolTip(1), second);
+}
+
+// The window comes back where and as large as it was closed, and a route page opens with the
+// stop list as wide as the user last made it in any page.
+void TestMainWindow::windowStateRoundTrip()
+{
+    const QString route = makeRoute(QStringLiteral("12"));
+    const QRect placed(40, 30, 700, 520);
+    QList<int> widths;
+    {
+        MainWindow window;
+        window.show();
+        window.setGeometry(placed);
+        window.openRouteFolder(route);
+        auto *splitter = page(window, 0)->findChild<QSplitter *>(QStringLiteral("pageSplitter"));
+        splitter->setSizes({300, 380});
+        // As a drag of the handle tells it.
+        QVERIFY(QMetaObject::invokeMethod(splitter, "splitterMoved", Q_ARG(int, 300), Q_ARG(int, 1)));
+        widths = splitter->sizes();
+        QVERIFY(window.close());
+    }
+    MainWindow window;
+    QCOMPARE(window.geometry(), placed);
+    window.show();
+    window.openRouteFolder(route);
+    QCOMPARE(page(window, 0)->findChild<QSplitter *>(QStringLiteral("pageSplitter"))->sizes(), widths);
+}
+
+// The keys of the window and of the page, pressed where the user would be typing.
+void TestMainWindow::shortcuts()
+{
+    MainWindow window;
+    for (const char *name : {"1", "2", "3"})
+        window.openRouteFolder(makeRoute(QLatin1String(name)));
+    QVERIFY(PageDriver::activate(&window));
+    QCOMPARE(action(window, "saveAction")->toolTip(), QStringLiteral("Сохранить изменения (Ctrl+S)"));
+    auto press = [&window](int key, Qt::KeyboardModifiers modifiers) {
+        QWidget *focused = QApplication::focusWidget();
+        QTest::keyClick(focused ? focused : &window, Qt::Key(key), modifiers);
+    };
+    press(Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(tabs(window)->currentIndex(), 0);
+    press(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(tabs(window)->currentIndex(), 2);
+
+    RouteForm *routePage = page(window, 2);
+    auto *number = routePage->findChild<QLineEdit *>(QStringLiteral("frontNumberEdit"));
+    PageDriver::retype(number, QStringLiteral("7"));
+    press(Qt::Key_PageDown, Qt::ControlModifier);
+    QCOMPARE(routePage->findChild<QTabWidget *>(QStringLiteral("routeTabs"))->currentIndex(), int(RouteForm::SideTab));
+    // Moving through the stop list finishes the edit in progress first.
+    press(Qt::Key_Down, Qt::AltModifier);
+    QCOMPARE(routePage->route().frontNumber(), QStringLiteral("7"));
+    QCOMPARE(routePage->currentStation(), 0);
+    QCOMPARE(window.windowTitle(), QStringLiteral("Marvolt — 3[*]"));
+    QVERIFY(window.isWindowModified());
+
+    m_dialogs->answerMessage(QStringLiteral("Не сохранять"));
+    press(Qt::Key_W, Qt::ControlModifier);
+    QCOMPARE(tabs(window)->count(), 2);
+    QVERIFY(!window.isWindowModified());
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -69,7 +69,7 @@ void TestRouteModel::rowsAndRoles()
 {
     QTemporaryDir folder;
     RouteData route;
-    loadRoute(route, folder, {"Вокзал", "Парк"});
+    loadRoute(route, folder, {"Вокзал\r\n  Station", "Парк"});
     RouteModel model;
     QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
     model.setRoute(&route);
@@ -86,6 +86,9 @@ void TestRouteModel::rowsAndRoles()
 
     const QModelIndex first = model.stationModelIndex(0);
     QCOMPARE(first.data().toString(), QStringLiteral("Вокзал"));
+    // A narrow list cuts the text; pointing at it shows the whole, in both languages.
+    QCOMPARE(first.data(Qt::ToolTipRole).toString(), QStringLiteral("Вокзал\nStation"));
+    QCOMPARE(model.stationModelIndex(1).data(Qt::ToolTipRole).toString(), QStringLiteral("Парк"));
     QVERIFY(!first.data(Qt::FontRole).isValid());
     QCOMPARE(first.data(Qt::SizeHintRole).toSize(), QSize(0, 40));
     QCOMPARE(model.stationIndexOf(first), 0);
