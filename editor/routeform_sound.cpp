@@ -175,9 +175,12 @@ void RouteForm::onVoiceDraftSpoken()
     case VoiceDraftResult::Written:
         break;
     }
-    // An entry removed meanwhile leaves the file in the folder, like any file the page attached.
+    // An entry removed or given other texts meanwhile does not get the draft, which stays in the
+    // folder like any file the page attached; comparing the texts also keeps a new entry made
+    // where a removed one was from getting it.
     for (int station = 0; station < m_route.stationCount(); ++station) {
-        if (m_route.stationAt(station) != m_draftStation)
+        if (m_route.stationAt(station) != m_draftStation
+            || spokenTexts(m_route, station, m_draft.language, isNextSeparate()) != m_draft.texts)
             continue;
         if (!m_route.stationAt(station)->soundFiles.contains(m_draft.fileName))
             pushCommand(new AddStationSoundFileCmd(this, station, files(SoundFiles, station).size(), m_draft.fileName));

@@ -31,8 +31,8 @@ int espeakSampleRate()
 
 int collectSamples(short *samples, int count, espeak_EVENT *events)
 {
-    auto *sound = static_cast<PcmSound *>(events->user_data);
-    if (samples && count > 0)
+    auto *sound = static_cast<PcmSound *>(events ? events->user_data : nullptr);
+    if (sound && samples && count > 0)
         sound->samples.append(QVector<qint16>(samples, samples + count));
     return 0;
 }
