@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIODevice>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 #include <limits>
@@ -247,8 +248,12 @@ int RouteTool::speak(const QCommandLineParser &parser)
                               .arg(SpeechSynthesizer::minimumRate)
                               .arg(SpeechSynthesizer::maximumRate),
                           name);
-    if (parser.value(QStringLiteral("voice")).count(QLatin1Char(',')) > 1)
-        return usageError(tr("speak: --voice names one voice for each of the two languages at most."), name);
+    // A voice is part of the draft's file name, so it may hold nothing that leads elsewhere.
+    static const QRegularExpression voices(QStringLiteral("^([A-Za-z0-9-]*)(,[A-Za-z0-9-]*)?$"));
+    if (!voices.match(parser.value(QStringLiteral("voice"))).hasMatch())
+        return usageError(tr("speak: --voice takes one language tag such as ru or en-US for each of the two "
+                             "languages at most, separated by a comma."),
+                          name);
     const QString folder = folderOf(parser);
     RouteData route;
     if (!route.load(routePath(folder)))

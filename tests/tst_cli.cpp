@@ -278,6 +278,7 @@ void TestCli::usage_data()
                                     << names({"measure", "TEXT", "--font", "--bold"});
     QTest::newRow("speak, rate too low") << names({"speak", "--rate", "10", "a"}) << 2 << QStringList();
     QTest::newRow("speak, stops backwards") << names({"speak", "--stops", "5-3", "a"}) << 2 << QStringList();
+    QTest::newRow("speak, voice with a path") << names({"speak", "--voice", "ru,../en", "a"}) << 2 << QStringList();
     QTest::newRow("speak, missing and replace")
         << names({"speak", "--missing", "--replace", "a"}) << 2 << QStringList();
 }
