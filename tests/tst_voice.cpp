@@ -28,11 +28,6 @@ quint32 le32(const QByteArray &bytes, int at)
     return qFromLittleEndian<quint32>(bytes.constData() + at);
 }
 
-quint16 le16(const QByteArray &bytes, int at)
-{
-    return qFromLittleEndian<quint16>(bytes.constData() + at);
-}
-
 Station *station(const QString &name, const QString &next, const QStringList &sounds)
 {
     auto *stop = new Station;
@@ -73,17 +68,10 @@ void TestVoice::synthesis()
     QByteArray wav;
     QVERIFY(FixtureFiles::readFile(path, wav));
     QVERIFY(wav.size() > 44);
-    QCOMPARE(wav.left(4), QByteArray("RIFF"));
+    // A format chunk of 16 bytes: PCM, mono, 22,050 Hz, 44,100 bytes a second, 2 bytes a sample of 16 bits.
+    QCOMPARE(wav.left(4) + wav.mid(8, 28) + wav.mid(36, 4),
+             "RIFFWAVEfmt " + QByteArray::fromHex("10000000 0100 0100 22560000 44ac0000 0200 1000") + "data");
     QCOMPARE(le32(wav, 4), quint32(wav.size() - 8));
-    QCOMPARE(wav.mid(8, 8), QByteArray("WAVEfmt "));
-    QCOMPARE(le32(wav, 16), 16u);
-    QCOMPARE(le16(wav, 20), quint16(1)); // PCM
-    QCOMPARE(le16(wav, 22), quint16(1)); // mono
-    QCOMPARE(le32(wav, 24), 22050u);
-    QCOMPARE(le32(wav, 28), 44100u);
-    QCOMPARE(le16(wav, 32), quint16(2));
-    QCOMPARE(le16(wav, 34), quint16(16));
-    QCOMPARE(wav.mid(36, 4), QByteArray("data"));
     QCOMPARE(le32(wav, 40), quint32(wav.size() - 44));
     const double seconds = (wav.size() - 44) / 2 / 22050.0;
     QVERIFY2(seconds > 0.3 && seconds < 10, qPrintable(QString::number(seconds)));
