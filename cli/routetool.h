@@ -2,6 +2,7 @@
 
 #include "checkreport.h"
 #include "gtfsimport.h"
+#include "voicedraft.h"
 
 #include <QCommandLineOption>
 #include <QCoreApplication>
@@ -67,6 +68,10 @@ private:
     int importGtfs(const QCommandLineParser &parser);
     static QList<QCommandLineOption> importGtfsOptions();
     int listGtfs(const QString &feed, GtfsRouteFilter filter);
+    int speak(const QCommandLineParser &parser);
+    static QList<QCommandLineOption> speakOptions();
+    bool chooseVoices(const QCommandLineParser &parser, const RouteData &route, VoiceDraftRequest &request);
+    int speakDrafts(const QString &folder, RouteData &route, const VoiceDraftRequest &request, int rate, bool dryRun);
     static QByteArray importCheckText(const QString &folder, const QList<RouteProblem> &problems);
 
     static QString argumentNames(const Command &command);

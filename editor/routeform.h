@@ -4,6 +4,7 @@
 #include "fronttablotype.h"
 #include "routecheck.h"
 #include "routedata.h"
+#include "voicedraft.h"
 
 #include <QBasicTimer>
 #include <QGeoCoordinate>
@@ -16,6 +17,7 @@
 #include <optional>
 
 class FrontTabloWidget;
+template <typename T> class QFutureWatcher;
 class QButtonGroup;
 class QFileSystemWatcher;
 class QLabel;
@@ -26,6 +28,8 @@ class QStandardItemModel;
 class QUndoCommand;
 class QUndoStack;
 class RouteModel;
+
+enum class VoiceDraftResult;
 
 namespace Ui {
 class RouteForm;
@@ -41,7 +45,7 @@ class RouteForm;
 // routeform_general.cpp (general and running-line tabs), routeform_boards.cpp (the three
 // outside boards, their previews and types), routeform_station.cpp (the stop list and the stop
 // tab), routeform_files.cpp (file lists and the folder watch), routeform_sound.cpp (the sound
-// preview) and routeform_coordinates.cpp.
+// preview and voice drafts) and routeform_coordinates.cpp.
 class RouteForm : public QWidget
 {
     Q_OBJECT
@@ -273,6 +277,7 @@ private slots:
     void onMediaDurationChanged(qint64 duration);
     void onMediaStateChanged(QMediaPlayer::State state);
     void on_playSoundSlider_valueChanged(int value);
+    void on_speakSoundBtn_clicked();
     void updatePlayNameLabel(const QMediaContent &media);
     void updatePlayErrorLabel(QMediaPlayer::Error error);
 
@@ -455,6 +460,8 @@ private:
     void connectPlayer();
     void loadSound(const QString &name);
     void showPlayTime(qint64 position, qint64 duration);
+    void onVoiceDraftSpoken();
+    void playVoiceDraft(int station);
 
     // routeform_files.cpp
     // The widgets of one file list pair: attached names on the left, all files on the right.
@@ -506,6 +513,11 @@ private:
     std::array<QButtonGroup *, LanguageGroupCount> m_languageGroups{};
     QStandardItemModel *m_sofitColorModel;
     QMediaPlayer *m_player;
+    // The voice draft being spoken on a worker thread, and the entry it is for, which may move
+    // or go while it speaks.
+    QFutureWatcher<VoiceDraftResult> *m_draftWatcher;
+    VoiceDraft m_draft;
+    const Station *m_draftStation = nullptr;
     int m_langCount = 1;
     int m_currentStation = -1;
     LastChange m_lastChange;

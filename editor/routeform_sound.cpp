@@ -1,11 +1,20 @@
 // The sound preview of the sound tab: the announcement selected in either sound list plays,
-// pauses, stops and seeks, with its time, name and any error shown.
+// pauses, stops and seeks, with its time, name and any error shown. Beside it a voice draft of
+// the stop's texts is spoken, attached and played.
 
 #include "routeform.h"
 #include "ui_routeform.h"
 
+#include "filelistcommands.h"
+#include "speechsynthesizer.h"
+#include "voicedrafts.h"
+
+#include <QDir>
+#include <QFutureWatcher>
 #include <QIcon>
 #include <QMediaPlayer>
+#include <QMessageBox>
+#include <QtConcurrent>
 
 namespace {
 
@@ -27,6 +36,8 @@ void RouteForm::connectPlayer()
     connect(m_player, &QMediaPlayer::positionChanged, this, &RouteForm::onMediaPositionChanged);
     connect(m_player, &QMediaPlayer::mediaChanged, this, &RouteForm::updatePlayNameLabel);
     connect(m_player, QOverload<QMediaPlayer::Error>::of(&QMediaPlayer::error), this, &RouteForm::updatePlayErrorLabel);
+    m_draftWatcher = new QFutureWatcher<VoiceDraftResult>(this);
+    connect(m_draftWatcher, &QFutureWatcherBase::finished, this, &RouteForm::onVoiceDraftSpoken);
 }
 
 // Loads the sound file name of the route folder into the player, stopped; no name leaves it empty.
@@ -119,4 +130,72 @@ void RouteForm::updatePlayErrorLabel(QMediaPlayer::Error error)
     default:
         break;
     }
+}
+
+// Speaks the texts of the entry shown, in the language shown, into a draft in the route folder.
+// Speaking takes a moment per text, so it runs on a worker thread and the page stays usable.
+void RouteForm::on_speakSoundBtn_clicked()
+{
+    const int station = m_currentStation;
+    const int language = this->language(StationLanguage);
+    if (!m_route.isValidStationIndex(station) || m_draftWatcher->isRunning())
+        return;
+    const QStringList texts = spokenTexts(m_route, station, language, isNextSeparate());
+    const QString voice = routeVoice(m_route, language);
+    if (texts.isEmpty() || voice.isEmpty()) {
+        QMessageBox::information(this, tr("Озвучить"), tr("У остановки нет текста на этом языке."));
+        return;
+    }
+    m_draft = {station, language, voice, voiceDraftName(m_route, station, voice), texts};
+    m_draftStation = m_route.stationAt(station);
+    ui->speakSoundBtn->setEnabled(false);
+    setCursor(Qt::BusyCursor);
+    const QString folder = m_route.folder();
+    const VoiceDraft draft = m_draft;
+    m_draftWatcher->setFuture(
+        QtConcurrent::run([folder, draft] { return writeVoiceDraft(folder, draft, SpeechSynthesizer::defaultRate); }));
+}
+
+// Attaches the draft to its entry, where that still is, in one undo step; on the entry shown it
+// is selected and played. A draft spoken anew keeps its place in the list.
+void RouteForm::onVoiceDraftSpoken()
+{
+    ui->speakSoundBtn->setEnabled(true);
+    unsetCursor();
+    switch (m_draftWatcher->result()) {
+    case VoiceDraftResult::NoVoice:
+        QMessageBox::warning(this, tr("Озвучить"), tr("У синтезатора речи нет голоса «%1».").arg(m_draft.voice));
+        return;
+    case VoiceDraftResult::NotWritten:
+        QMessageBox::critical(
+            this, tr("Озвучить"),
+            tr("Не удалось записать файл %1.")
+                .arg(QDir::toNativeSeparators(m_route.folder() + QLatin1Char('/') + m_draft.fileName)));
+        return;
+    case VoiceDraftResult::Written:
+        break;
+    }
+    // An entry removed or given other texts meanwhile does not get the draft, which stays in the
+    // folder like any file the page attached; comparing the texts also keeps a new entry made
+    // where a removed one was from getting it.
+    for (int station = 0; station < m_route.stationCount(); ++station) {
+        if (m_route.stationAt(station) != m_draftStation
+            || spokenTexts(m_route, station, m_draft.language, isNextSeparate()) != m_draft.texts)
+            continue;
+        if (!m_route.stationAt(station)->soundFiles.contains(m_draft.fileName))
+            pushCommand(new AddStationSoundFileCmd(this, station, files(SoundFiles, station).size(), m_draft.fileName));
+        playVoiceDraft(station);
+        return;
+    }
+}
+
+void RouteForm::playVoiceDraft(int station)
+{
+    if (station != m_currentStation)
+        return;
+    ui->soundFileList->setCurrentRow(files(SoundFiles, station).indexOf(m_draft.fileName));
+    // The player keeps a file it has loaded; a draft spoken anew under its name is loaded afresh.
+    loadSound(QString());
+    loadSound(m_draft.fileName);
+    m_player->play();
 }

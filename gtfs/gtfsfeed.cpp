@@ -1,5 +1,7 @@
 #include "gtfsfeed.h"
 
+#include "routewords.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QTextCodec>
@@ -105,9 +107,4 @@ void GtfsFeed::setLanguage(const QString &language)
                                       QStringLiteral("tt")};
     m_legacyCodec
         = QTextCodec::codecForName(cyrillic.contains(primaryLanguage(language)) ? "Windows-1251" : "Windows-1252");
-}
-
-QString primaryLanguage(const QString &tag)
-{
-    return tag.trimmed().toLower().section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0);
 }

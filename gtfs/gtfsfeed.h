@@ -46,6 +46,3 @@ private:
     QTextCodec *m_legacyCodec = nullptr;
     QStringList m_warnings;
 };
-
-// The primary language of an IETF language tag, in lower case: "en" of "en-US".
-QString primaryLanguage(const QString &tag);

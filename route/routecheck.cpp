@@ -8,6 +8,7 @@
 #include "boardheader.h"
 #include "routefile.h"
 #include "textrules.h"
+#include "voicedraft.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -67,6 +68,7 @@ private:
     void checkScript(const RouteData &back);
     void checkFiles();
     void checkFolderFiles(const QString &folder, const QStringList &named, bool advertising);
+    void checkDraftSounds();
     void checkPositions();
     void checkNames();
     void checkSkippedLines();
@@ -81,6 +83,7 @@ QList<RouteProblem> Checker::run()
 {
     checkSavedTexts();
     checkFiles();
+    checkDraftSounds();
     checkPositions();
     checkNames();
     checkSkippedLines();
@@ -278,6 +281,18 @@ void Checker::checkFolderFiles(const QString &folder, const QStringList &named, 
         add(RouteProblem::Info, "unused-file", name, -1, -1,
             advertising ? tr("Текст %1 не назван в списке рекламы.").arg(name)
                         : tr("Файл %1 не назван ни у одной остановки.").arg(name));
+    }
+}
+
+// Drafts let a route be tried on a vehicle; taking it out with nothing but drafts should be meant.
+void Checker::checkDraftSounds()
+{
+    for (int index = 0; index < m_route.stationCount(); ++index) {
+        const Station *station = m_route.stationAt(index);
+        if (hasOnlyVoiceDrafts(*station))
+            add(RouteProblem::Info, "draft-sound", station->soundFiles.first(), index, -1,
+                tr("Звук объявления — только черновик синтезатора речи: %1.")
+                    .arg(station->soundFiles.join(QLatin1String(", "))));
     }
 }
 

@@ -3,9 +3,10 @@
 # runtime (libFuzzer, the sanitizers) build the fuzzers of "make fuzz". The GStreamer plugins play
 # the announcement files (WAV, MP3 and APE, which takes libav); dbus-daemon gives the tests a
 # session bus of their own. libzip reads the GTFS feeds that routes are imported from, found
-# through pkg-config. Qt's linguist tools build the translations, Qt's own translations show its
-# dialogs in the user's language, and the desktop and AppStream validators check the installed
-# program.
+# through pkg-config. espeak-ng's library (also found through pkg-config) and the voices of
+# espeak-ng-data speak the voice drafts of announcements in process; the tests speak for real.
+# Qt's linguist tools build the translations, Qt's own translations show its dialogs in the
+# user's language, and the desktop and AppStream validators check the installed program.
 # Idempotent: asks apt only when dpkg reports a package missing.
 set -eu
 
@@ -26,6 +27,8 @@ qtpositioning5-dev
 clang
 libclang-rt-14-dev
 libzip-dev
+libespeak-ng-dev
+espeak-ng-data
 pkg-config
 qttools5-dev
 qttranslations5-l10n

@@ -56,6 +56,8 @@ private slots:
     void importGtfsWords();
     void importGtfsRefused_data();
     void importGtfsRefused();
+    void speak();
+    void speakWithoutVoice();
 };
 
 namespace {
@@ -274,6 +276,11 @@ void TestCli::usage_data()
     QTest::newRow("measure, bad height") << names({"measure", "--height", "x", "a"}) << 2 << QStringList();
     QTest::newRow("measure --help") << names({"measure", "--help"}) << 0
                                     << names({"measure", "TEXT", "--font", "--bold"});
+    QTest::newRow("speak, rate too low") << names({"speak", "--rate", "10", "a"}) << 2 << QStringList();
+    QTest::newRow("speak, stops backwards") << names({"speak", "--stops", "5-3", "a"}) << 2 << QStringList();
+    QTest::newRow("speak, voice with a path") << names({"speak", "--voice", "ru,../en", "a"}) << 2 << QStringList();
+    QTest::newRow("speak, missing and replace")
+        << names({"speak", "--missing", "--replace", "a"}) << 2 << QStringList();
 }
 
 void TestCli::usage()
@@ -387,9 +394,12 @@ void TestCli::unreadableRouteFile_data()
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("file");
 
-    QTest::newRow("resave, side board") << "resave" << "12/sidetab.txt";
-    QTest::newRow("resave, advertising list") << "resave" << "Reklama/rscript.txt";
-    QTest::newRow("check, script") << "check" << "12/script.txt";
+    QTest::newRow("resave, side board") << "resave"
+                                        << "12/sidetab.txt";
+    QTest::newRow("resave, advertising list") << "resave"
+                                              << "Reklama/rscript.txt";
+    QTest::newRow("check, script") << "check"
+                                   << "12/script.txt";
 }
 
 // A route file that is there but cannot be read, here for want of permission, stops the tool
@@ -917,6 +927,61 @@ void TestCli::importGtfsRefused()
              run.err.constData());
     QVERIFY(run.out.isEmpty());
     QVERIFY(!QFileInfo::exists(folder));
+}
+
+// Drafts of the example's entries without sound, in both of its languages: attached in ost.txt,
+// recordings left alone, a second run changing nothing, and --replace speaking drafts only.
+void TestCli::speak()
+{
+    QTemporaryDir dir;
+    const QString example = exampleCopy(dir);
+    const Files before = filesOf(example);
+    QCOMPARE(runTool({QStringLiteral("speak"), QStringLiteral("--dry-run"), example}).exitCode, 0);
+    QVERIFY(filesOf(example) == before);
+
+    const ToolRun run = runTool({QStringLiteral("speak"), example});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.out.endsWith(" s in all\n") && run.out.count('\n') == 9, run.out.constData());
+    Files spoken = filesOf(example);
+    for (const char *number : {"3", "5", "8", "10"}) {
+        for (const char *language : {"ru", "en"}) {
+            const QString file = QStringLiteral("tts_%1_%2.wav").arg(number, language);
+            QVERIFY2(spoken[file].startsWith("RIFF"), qPrintable(file));
+            spoken.erase(file);
+        }
+    }
+    QVERIFY(spoken[QStringLiteral("ost.txt")].contains("\r\n  tts_3_ru.wav, tts_3_en.wav, rynok.txt\r\n"));
+    spoken.erase(QStringLiteral("ost.txt"));
+    Files recorded = before;
+    recorded.erase(QStringLiteral("ost.txt"));
+    QVERIFY(spoken == recorded);
+
+    const Files afterFirst = filesOf(example);
+    QCOMPARE(runTool({QStringLiteral("speak"), example}).exitCode, 0);
+    QVERIFY(filesOf(example) == afterFirst);
+
+    const ToolRun replaced
+        = runTool({QStringLiteral("speak"), QStringLiteral("--replace"), QStringLiteral("--rate"),
+                   QStringLiteral("300"), QStringLiteral("--stops"), QStringLiteral("1-3"), example});
+    QCOMPARE(replaced.exitCode, 0);
+    const Files afterReplace = filesOf(example);
+    for (const auto &file : afterFirst) {
+        const bool redone = file.first.startsWith(QLatin1String("tts_3_"));
+        QVERIFY2((afterReplace.at(file.first) != file.second) == redone, qPrintable(file.first));
+    }
+}
+
+// A language without a voice is said and left out; the other is spoken.
+void TestCli::speakWithoutVoice()
+{
+    QTemporaryDir dir;
+    const QString example = exampleCopy(dir);
+    const ToolRun run = runTool({QStringLiteral("speak"), QStringLiteral("--voice"), QStringLiteral("ru,xx"),
+                                 QStringLiteral("--stops"), QStringLiteral("3"), example});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(isOneLine(run.err) && run.err.contains("\"xx\""), run.err.constData());
+    QVERIFY(QFileInfo::exists(example + QStringLiteral("/tts_3_ru.wav")));
+    QVERIFY(!QFileInfo::exists(example + QStringLiteral("/tts_3_xx.wav")));
 }
 
 QTEST_GUILESS_MAIN(TestCli)

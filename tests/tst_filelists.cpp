@@ -42,6 +42,7 @@ private slots:
     void moveAdFolder_data();
     void moveAdFolder();
     void player();
+    void speakDraft();
     void textEditorFromList();
     void unreadableTextFileIsNotOpened();
 
@@ -385,6 +386,32 @@ void TestFileLists::player()
     QCOMPARE(page.findChild<QLabel *>(QStringLiteral("playNameLabel"))->text(), QStringLiteral("gone.wav"));
     QTRY_COMPARE(page.findChild<QLabel *>(QStringLiteral("playErrorLabel"))->text(),
                  QStringLiteral("Ошибка воспроизведения!"));
+}
+
+// "Озвучить" speaks the stop shown into a draft off the user-interface thread, attaches it in one
+// undo step, selects it and plays it; undo detaches it and leaves the file.
+void TestFileLists::speakDraft()
+{
+    QTemporaryDir dir;
+    RouteForm page;
+    QVERIFY(page.openRoute(routeWithFiles(dir, {})));
+    selectEntry(page, 0);
+    auto *speak = page.findChild<QPushButton *>(QStringLiteral("speakSoundBtn"));
+    speak->click();
+    QVERIFY(!speak->isEnabled());
+    QCOMPARE(page.cursor().shape(), Qt::BusyCursor);
+    QTRY_VERIFY_WITH_TIMEOUT(speak->isEnabled(), 20000);
+    QCOMPARE(page.cursor().shape(), Qt::ArrowCursor);
+
+    const QString draft = QStringLiteral("tts_1_ru.wav");
+    QCOMPARE(page.undoStack()->count(), 1);
+    QCOMPARE(page.route().stationAt(0)->soundFiles, QStringList{draft});
+    auto *sounds = page.findChild<QListWidget *>(QStringLiteral("soundFileList"));
+    QCOMPARE(sounds->currentItem()->text(), draft);
+    QCOMPARE(page.findChild<QLabel *>(QStringLiteral("playNameLabel"))->text(), draft);
+    page.undoStack()->undo();
+    QCOMPARE(rows(sounds), QStringList());
+    QVERIFY(QFileInfo(dir.filePath(QStringLiteral("route/") + draft)).size() > 44);
 }
 
 // A text file opens in the editor from either list; its preview shows what was saved.

@@ -130,6 +130,8 @@ const QList<Planted> &plantedProblems()
          {},
          "ignored-line",
          -1},
+        {"only voice drafts", [](const QString &f) { return writeFile(f + QStringLiteral("/tts_3_ru.wav"), "RIFF"); },
+         [](RouteData &r) { stop(r, 2).soundFiles = QStringList{QStringLiteral("tts_3_ru.wav")}; }, "draft-sound", 2},
         {"unused file",
          [](const QString &f) { return writeFile(f + QStringLiteral("/extra.wav"), "RIFF"); },
          {},

@@ -1,6 +1,5 @@
 #include "routewords.h"
 
-#include "gtfsfeed.h"
 #include "routedefaults.h"
 
 #include <QHash>
@@ -39,4 +38,18 @@ bool routeWordsFor(const QString &language, RouteWords &words)
     const auto found = knownWords().constFind(primaryLanguage(language));
     words = found != knownWords().constEnd() ? *found : knownWords().value(QStringLiteral("en"));
     return found != knownWords().constEnd();
+}
+
+QString languageOfStopWord(const QString &word)
+{
+    for (auto language = knownWords().cbegin(); language != knownWords().cend(); ++language) {
+        if (language->stop.compare(word, Qt::CaseInsensitive) == 0)
+            return language.key();
+    }
+    return QString();
+}
+
+QString primaryLanguage(const QString &tag)
+{
+    return tag.trimmed().toLower().section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0);
 }

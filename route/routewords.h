@@ -16,3 +16,8 @@ struct RouteWords
 // The words of language, an IETF tag ("de", "en-GB"); for a language without words of its own
 // the English ones, and false.
 bool routeWordsFor(const QString &language, RouteWords &words);
+// The primary language tag ("de") whose stop word is word, compared without regard to letter
+// case; empty when no language has it.
+QString languageOfStopWord(const QString &word);
+// The primary language of an IETF language tag, in lower case: "en" of "en-US".
+QString primaryLanguage(const QString &tag);
