@@ -4,7 +4,6 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QTextCodec>
 
 #include <zip.h>
 
@@ -105,6 +104,5 @@ void GtfsFeed::setLanguage(const QString &language)
 {
     static const QStringList cyrillic{QStringLiteral("ru"), QStringLiteral("uk"), QStringLiteral("kk"),
                                       QStringLiteral("tt")};
-    m_legacyCodec
-        = QTextCodec::codecForName(cyrillic.contains(primaryLanguage(language)) ? "Windows-1251" : "Windows-1252");
+    m_legacyCodePage = cyrillic.contains(primaryLanguage(language)) ? CodePage::Windows1251 : CodePage::Windows1252;
 }

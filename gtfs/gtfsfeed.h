@@ -1,12 +1,13 @@
 #pragma once
 
+#include "textrules.h"
+
 #include <QByteArray>
 #include <QMultiHash>
 #include <QString>
 #include <QStringList>
 
 struct zip;
-class QTextCodec;
 
 // A GTFS feed: a zip archive of comma-separated tables, read in place without extracting it.
 // The tables are looked for at the top of the archive and in one folder, as feeds zipped
@@ -43,6 +44,6 @@ private:
     zip *m_archive = nullptr;
     // Archive indexes by table name; a name met twice stays twice, to be refused when read.
     QMultiHash<QByteArray, qint64> m_tables;
-    QTextCodec *m_legacyCodec = nullptr;
+    CodePage m_legacyCodePage = CodePage::Windows1252;
     QStringList m_warnings;
 };

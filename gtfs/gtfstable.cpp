@@ -2,9 +2,9 @@
 
 #include "gtfsfeed.h"
 #include "gtfslimits.h"
+#include "textrules.h"
 
 #include <QCoreApplication>
-#include <QTextCodec>
 
 #include <zip.h>
 
@@ -80,19 +80,16 @@ QString GtfsTable::text(int column)
 {
     const QByteArray bytes = field(column);
     if (!m_legacyEncoding) {
-        static QTextCodec *const utf8 = QTextCodec::codecForName("UTF-8");
-        QTextCodec::ConverterState state;
-        const QString text = utf8->toUnicode(bytes.constData(), bytes.size(), &state);
-        if (state.invalidChars == 0 && state.remainingChars == 0)
-            return text.trimmed();
+        if (isUtf8(bytes))
+            return QString::fromUtf8(bytes).trimmed();
         m_legacyEncoding = true;
         m_feed->m_warnings.append(
             QCoreApplication::translate("GtfsImport", "%1 is not UTF-8 from line %2 on: it is read as %3")
                 .arg(m_fileName)
                 .arg(m_reader->line())
-                .arg(QString::fromLatin1(m_feed->m_legacyCodec->name())));
+                .arg(codePageName(m_feed->m_legacyCodePage)));
     }
-    return m_feed->m_legacyCodec->toUnicode(bytes).trimmed();
+    return decodeCodePage(bytes, m_feed->m_legacyCodePage).trimmed();
 }
 
 bool GtfsTable::name(int column, QString &name)

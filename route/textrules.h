@@ -11,6 +11,18 @@
 // text, so that the field is written back as it was read.
 QString decodeFileText(const QByteArray &bytes);
 
+// The single-byte code pages of files and feeds written by older tools.
+enum class CodePage { Windows1251, Windows1252 };
+
+// Decodes bytes of a single-byte code page, by the project's own tables, so that every build
+// reads legacy files alike.
+QString decodeCodePage(const QByteArray &bytes, CodePage page);
+// "Windows-1251" or "Windows-1252".
+QString codePageName(CodePage page);
+
+// True when the bytes are UTF-8 throughout, strictly: no invalid or cut-off sequence.
+bool isUtf8(const QByteArray &bytes);
+
 // True when the bytes up to the first zero byte are more likely UTF-8 than Windows-1251.
 // Empty and pure ASCII input counts as UTF-8.
 bool looksLikeUtf8(const QByteArray &bytes);

@@ -277,10 +277,10 @@ void TestGtfsImport::legacyEncoding_data()
                                                 "e")
                                   << QStringLiteral("Straße")
                                   << QStringLiteral(
-                                         "stops.txt is not UTF-8 from line 4 on: it is read as windows-1252");
+                                         "stops.txt is not UTF-8 from line 4 on: it is read as Windows-1252");
     QTest::newRow("Windows-1251 for Russian")
         << QByteArray("ru") << QByteArray("\xC2\xEE\xEA\xE7\xE0\xEB") << QStringLiteral("Вокзал")
-        << QStringLiteral("stops.txt is not UTF-8 from line 4 on: it is read as windows-1251");
+        << QStringLiteral("stops.txt is not UTF-8 from line 4 on: it is read as Windows-1251");
 }
 
 // A table that is not UTF-8 is read in the legacy encoding of the feed's language, and said so.

@@ -12,6 +12,10 @@ private slots:
     void decodeFileText();
     void looksLikeUtf8_data();
     void looksLikeUtf8();
+    void codePages_data();
+    void codePages();
+    void strictUtf8_data();
+    void strictUtf8();
     void fileKind_data();
     void fileKind();
     void parseHexColor_data();
@@ -79,6 +83,48 @@ void TestTextRules::looksLikeUtf8()
     QFETCH(QByteArray, bytes);
     QFETCH(bool, utf8);
     QCOMPARE(::looksLikeUtf8(bytes), utf8);
+}
+
+void TestTextRules::codePages_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QByteArray>("codec");
+
+    QTest::newRow("Windows-1251") << int(CodePage::Windows1251) << QByteArray("Windows-1251");
+    QTest::newRow("Windows-1252") << int(CodePage::Windows1252) << QByteArray("Windows-1252");
+}
+
+// The project's tables read every byte as Qt's own codecs do, so that files read the same in
+// every build.
+void TestTextRules::codePages()
+{
+    QFETCH(int, page);
+    QFETCH(QByteArray, codec);
+    QByteArray every;
+    for (int byte = 0; byte < 256; ++byte)
+        every.append(char(byte));
+    QCOMPARE(decodeCodePage(every, CodePage(page)), QTextCodec::codecForName(codec)->toUnicode(every));
+}
+
+void TestTextRules::strictUtf8_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("utf8");
+
+    QTest::newRow("ASCII") << QByteArray("stop_name") << true;
+    QTest::newRow("Cyrillic and a mark") << QByteArray("\xEF\xBB\xBF\xD0\x92\xE2\x84\x96") << true;
+    QTest::newRow("four bytes") << QByteArray("\xF0\x9F\x9A\x8C") << true;
+    QTest::newRow("Latin-1") << QByteArray("Stra\xDF" "e") << false;
+    QTest::newRow("cut off at the end") << QByteArray("\xD0") << false;
+    QTest::newRow("overlong") << QByteArray("\xC0\xAF") << false;
+    QTest::newRow("surrogate") << QByteArray("\xED\xA0\x80") << false;
+}
+
+void TestTextRules::strictUtf8()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, utf8);
+    QCOMPARE(isUtf8(bytes), utf8);
 }
 
 void TestTextRules::fileKind_data()
