@@ -25,7 +25,6 @@
 #include <QFileSystemWatcher>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMediaPlayer>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
@@ -77,7 +76,7 @@ RouteForm::RouteForm(QWidget *parent)
     connect(m_undoStack, &QUndoStack::canUndoChanged, this, &RouteForm::setCanUndo);
     connect(m_undoStack, &QUndoStack::cleanChanged, this, &RouteForm::onCleanStateChanged);
 
-    m_player = new QMediaPlayer(this);
+    m_player = new SoundPlayer(this);
     connectPlayer();
 
     ui->frontTabloWdt->setType(m_tabloTypes.front);

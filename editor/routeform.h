@@ -4,11 +4,11 @@
 #include "fronttablotype.h"
 #include "routecheck.h"
 #include "routedata.h"
+#include "soundplayer.h"
 #include "voicedraft.h"
 
 #include <QBasicTimer>
 #include <QGeoCoordinate>
-#include <QMediaPlayer>
 #include <QModelIndex>
 #include <QWidget>
 
@@ -275,11 +275,11 @@ private slots:
     void on_stopSoundBtn_clicked();
     void onMediaPositionChanged(qint64 position);
     void onMediaDurationChanged(qint64 duration);
-    void onMediaStateChanged(QMediaPlayer::State state);
+    void onMediaStateChanged(SoundPlayer::State state);
     void on_playSoundSlider_valueChanged(int value);
     void on_speakSoundBtn_clicked();
-    void updatePlayNameLabel(const QMediaContent &media);
-    void updatePlayErrorLabel(QMediaPlayer::Error error);
+    void updatePlayNameLabel(const QUrl &source);
+    void updatePlayErrorLabel(SoundPlayer::Error error);
 
     // routeform_coordinates.cpp
     void on_coordEdit_editingFinished();
@@ -512,7 +512,7 @@ private:
     QButtonGroup *m_langCountGroup;
     std::array<QButtonGroup *, LanguageGroupCount> m_languageGroups{};
     QStandardItemModel *m_sofitColorModel;
-    QMediaPlayer *m_player;
+    SoundPlayer *m_player;
     // The voice draft being spoken on a worker thread, and the entry it is for, which may move
     // or go while it speaks.
     QFutureWatcher<VoiceDraftResult> *m_draftWatcher;

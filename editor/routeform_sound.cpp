@@ -12,7 +12,6 @@
 #include <QDir>
 #include <QFutureWatcher>
 #include <QIcon>
-#include <QMediaPlayer>
 #include <QMessageBox>
 #include <QtConcurrent>
 
@@ -30,12 +29,11 @@ QString playTime(qint64 milliseconds)
 
 void RouteForm::connectPlayer()
 {
-    m_player->setNotifyInterval(500);
-    connect(m_player, &QMediaPlayer::stateChanged, this, &RouteForm::onMediaStateChanged);
-    connect(m_player, &QMediaPlayer::durationChanged, this, &RouteForm::onMediaDurationChanged);
-    connect(m_player, &QMediaPlayer::positionChanged, this, &RouteForm::onMediaPositionChanged);
-    connect(m_player, &QMediaPlayer::mediaChanged, this, &RouteForm::updatePlayNameLabel);
-    connect(m_player, QOverload<QMediaPlayer::Error>::of(&QMediaPlayer::error), this, &RouteForm::updatePlayErrorLabel);
+    connect(m_player, &SoundPlayer::stateChanged, this, &RouteForm::onMediaStateChanged);
+    connect(m_player, &SoundPlayer::durationChanged, this, &RouteForm::onMediaDurationChanged);
+    connect(m_player, &SoundPlayer::positionChanged, this, &RouteForm::onMediaPositionChanged);
+    connect(m_player, &SoundPlayer::sourceChanged, this, &RouteForm::updatePlayNameLabel);
+    connect(m_player, &SoundPlayer::errorOccurred, this, &RouteForm::updatePlayErrorLabel);
     m_draftWatcher = new QFutureWatcher<VoiceDraftResult>(this);
     connect(m_draftWatcher, &QFutureWatcherBase::finished, this, &RouteForm::onVoiceDraftSpoken);
 }
@@ -44,8 +42,7 @@ void RouteForm::connectPlayer()
 void RouteForm::loadSound(const QString &name)
 {
     m_player->stop();
-    m_player->setMedia(name.isEmpty() ? QMediaContent()
-                                      : QMediaContent(QUrl::fromLocalFile(m_route.folder() + QLatin1Char('/') + name)));
+    m_player->setSource(name.isEmpty() ? QUrl() : QUrl::fromLocalFile(m_route.folder() + QLatin1Char('/') + name));
 }
 
 void RouteForm::stopPlaying()
@@ -55,7 +52,7 @@ void RouteForm::stopPlaying()
 
 void RouteForm::on_playSoundBtn_clicked()
 {
-    if (m_player->state() == QMediaPlayer::PlayingState)
+    if (m_player->state() == SoundPlayer::PlayingState)
         m_player->pause();
     else
         m_player->play();
@@ -66,12 +63,12 @@ void RouteForm::on_stopSoundBtn_clicked()
     m_player->stop();
 }
 
-void RouteForm::onMediaStateChanged(QMediaPlayer::State state)
+void RouteForm::onMediaStateChanged(SoundPlayer::State state)
 {
-    const bool playing = state == QMediaPlayer::PlayingState;
+    const bool playing = state == SoundPlayer::PlayingState;
     ui->playSoundBtn->setIcon(
         QIcon(playing ? QStringLiteral(":/icons/pause.png") : QStringLiteral(":/icons/play.png")));
-    ui->stopSoundBtn->setEnabled(state != QMediaPlayer::StoppedState);
+    ui->stopSoundBtn->setEnabled(state != SoundPlayer::StoppedState);
 }
 
 // The slider counts tenths of a second.
@@ -99,32 +96,32 @@ void RouteForm::showPlayTime(qint64 position, qint64 duration)
     ui->playPositionLabel->setText(playTime(position) + QLatin1String(" / ") + playTime(duration));
 }
 
-void RouteForm::updatePlayNameLabel(const QMediaContent &media)
+void RouteForm::updatePlayNameLabel(const QUrl &source)
 {
-    const QString path = media.request().url().toLocalFile();
+    const QString path = source.toLocalFile();
     ui->playNameLabel->setText(path.mid(path.lastIndexOf(QLatin1Char('/')) + 1));
     ui->playErrorLabel->clear();
 }
 
-void RouteForm::updatePlayErrorLabel(QMediaPlayer::Error error)
+void RouteForm::updatePlayErrorLabel(SoundPlayer::Error error)
 {
     switch (error) {
-    case QMediaPlayer::NoError:
+    case SoundPlayer::NoError:
         ui->playErrorLabel->clear();
         break;
-    case QMediaPlayer::ResourceError:
+    case SoundPlayer::ResourceError:
         ui->playErrorLabel->setText(tr("Ошибка воспроизведения!"));
         break;
-    case QMediaPlayer::FormatError:
+    case SoundPlayer::FormatError:
         ui->playErrorLabel->setText(tr("Формат не поддерживается!"));
         break;
-    case QMediaPlayer::NetworkError:
+    case SoundPlayer::NetworkError:
         ui->playErrorLabel->setText(tr("Сетевая ошибка!"));
         break;
-    case QMediaPlayer::AccessDeniedError:
+    case SoundPlayer::AccessDeniedError:
         ui->playErrorLabel->setText(tr("Ошибка доступа!"));
         break;
-    case QMediaPlayer::ServiceMissingError:
+    case SoundPlayer::ServiceMissingError:
         ui->playErrorLabel->setText(tr("Нет устройства воспроизведения!"));
         break;
     default:

@@ -369,14 +369,14 @@ void TestFileLists::player()
     QVERIFY(!pause.isNull());
     const struct
     {
-        QMediaPlayer::State state;
+        SoundPlayer::State state;
         bool pauseIcon;
         bool stopEnabled;
-    } states[] = {{QMediaPlayer::PlayingState, true, true},
-                  {QMediaPlayer::PausedState, false, true},
-                  {QMediaPlayer::StoppedState, false, false}};
+    } states[] = {{SoundPlayer::PlayingState, true, true},
+                  {SoundPlayer::PausedState, false, true},
+                  {SoundPlayer::StoppedState, false, false}};
     for (const auto &state : states) {
-        QVERIFY(QMetaObject::invokeMethod(&page, "onMediaStateChanged", Q_ARG(QMediaPlayer::State, state.state)));
+        QVERIFY(QMetaObject::invokeMethod(&page, "onMediaStateChanged", Q_ARG(SoundPlayer::State, state.state)));
         QCOMPARE(play->icon().pixmap(32).toImage() == pause, state.pauseIcon);
         QCOMPARE(stop->isEnabled(), state.stopEnabled);
     }
