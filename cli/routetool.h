@@ -1,6 +1,7 @@
 #pragma once
 
 #include "checkreport.h"
+#include "gtfsdepot.h"
 #include "gtfsimport.h"
 
 #include <QCommandLineOption>
@@ -67,7 +68,14 @@ private:
     int importGtfs(const QCommandLineParser &parser);
     static QList<QCommandLineOption> importGtfsOptions();
     int listGtfs(const QString &feed, GtfsRouteFilter filter);
+    static QList<RouteProblem> finishImport(const QString &path);
     static QByteArray importCheckText(const QString &folder, const QList<RouteProblem> &problems);
+    static QByteArray importCheckCounts(const QString &folder, const QList<RouteProblem> &problems);
+
+    // The depot commands, in routetool_depot.cpp.
+    int importDepot(const QString &feed, const GtfsImportOptions &options, const QString &depot);
+    void showDepotProgress(const GtfsDepotProgress &progress);
+    bool showsProgress() const;
 
     static QString argumentNames(const Command &command);
     static QString toolHelp();

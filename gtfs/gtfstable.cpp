@@ -86,11 +86,14 @@ QString GtfsTable::text(int column)
         if (state.invalidChars == 0 && state.remainingChars == 0)
             return text.trimmed();
         m_legacyEncoding = true;
-        m_feed->m_warnings.append(
-            QCoreApplication::translate("GtfsImport", "%1 is not UTF-8 from line %2 on: it is read as %3")
-                .arg(m_fileName)
-                .arg(m_reader->line())
-                .arg(QString::fromLatin1(m_feed->m_legacyCodec->name())));
+        // A table read twice, as stops.txt is for parent stations, is told of once.
+        const QString warning
+            = QCoreApplication::translate("GtfsImport", "%1 is not UTF-8 from line %2 on: it is read as %3")
+                  .arg(m_fileName)
+                  .arg(m_reader->line())
+                  .arg(QString::fromLatin1(m_feed->m_legacyCodec->name()));
+        if (!m_feed->m_warnings.contains(warning))
+            m_feed->m_warnings.append(warning);
     }
     return m_feed->m_legacyCodec->toUnicode(bytes).trimmed();
 }

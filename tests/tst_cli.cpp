@@ -56,6 +56,7 @@ private slots:
     void importGtfsWords();
     void importGtfsRefused_data();
     void importGtfsRefused();
+    void importGtfsAll();
 };
 
 namespace {
@@ -387,9 +388,12 @@ void TestCli::unreadableRouteFile_data()
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("file");
 
-    QTest::newRow("resave, side board") << "resave" << "12/sidetab.txt";
-    QTest::newRow("resave, advertising list") << "resave" << "Reklama/rscript.txt";
-    QTest::newRow("check, script") << "check" << "12/script.txt";
+    QTest::newRow("resave, side board") << "resave"
+                                        << "12/sidetab.txt";
+    QTest::newRow("resave, advertising list") << "resave"
+                                              << "Reklama/rscript.txt";
+    QTest::newRow("check, script") << "check"
+                                   << "12/script.txt";
 }
 
 // A route file that is there but cannot be read, here for want of permission, stops the tool
@@ -917,6 +921,65 @@ void TestCli::importGtfsRefused()
              run.err.constData());
     QVERIFY(run.out.isEmpty());
     QVERIFY(!QFileInfo::exists(folder));
+}
+
+// Every line of a feed with trips into a folder of its own, each byte for byte what importing
+// that line alone writes; a depot that holds one of the folders is refused whole.
+void TestCli::importGtfsAll()
+{
+    FeedFiles files = fixtureFeed();
+    files[QStringLiteral("routes.txt")] += "R12B,MGT,12,Второй,3\nRN2,MGT,N/2,Ночной,3\nRX,MGT,X,,3\nRZ,MGT,Z,,3\n";
+    files[QStringLiteral("trips.txt")] += "R12B,WD,T12B,,0,\nRN2,WD,TN2,,0,\nRX,WD,TX,,0,\n";
+    files[QStringLiteral("stop_times.txt")] += "T12B,10:00:00,10:00:00,SHK,1,0,0\nT12B,10:05:00,10:05:00,DEPO,2,0,0\n"
+                                               "TN2,11:00:00,11:00:00,DEPO,1,0,0\nTN2,11:05:00,11:05:00,VOK1,2,0,0\n";
+    QTemporaryDir dir;
+    const QString feed = dir.filePath(QStringLiteral("feed.zip"));
+    QVERIFY(writeFeed(feed, files));
+    const QString depot = dir.filePath(QStringLiteral("depot"));
+    QVERIFY(QDir().mkpath(depot + QStringLiteral("/other")));
+    const ToolRun run = runTool({QStringLiteral("import-gtfs"), feed, QStringLiteral("--all"), depot});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.err.isEmpty(), run.err.constData());
+    const QStringList lines = QString::fromUtf8(run.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.first(), depot + QStringLiteral(": The trips of route X have no stop times: it is left out"));
+    QVERIFY2(lines.at(1).startsWith(depot + QStringLiteral("/7: ")), qPrintable(lines.at(1)));
+    QCOMPARE(lines.last(), depot + QStringLiteral(": 4 route(s) imported, 34 stop times read"));
+    const QStringList folders{"12", "12_2", "7", "N_2", "other"};
+    QCOMPARE(QDir(depot).entryList(QDir::Dirs | QDir::NoDotAndDotDot), folders);
+
+    const QStringList ids{"R12", "R12B", "R7", "RN2"};
+    for (int index = 0; index < ids.size(); ++index) {
+        const QString alone = dir.filePath(QStringLiteral("alone/") + folders.at(index));
+        QCOMPARE(
+            runTool({QStringLiteral("import-gtfs"), feed, QStringLiteral("--route"), ids.at(index), alone}).exitCode,
+            0);
+        const QStringList written = QDir(alone).entryList(QDir::Files);
+        QCOMPARE(QDir(depot + QLatin1Char('/') + folders.at(index)).entryList(QDir::Files), written);
+        for (const QString &name : written) {
+            QByteArray expected;
+            QByteArray actual;
+            QVERIFY(readFile(alone + QLatin1Char('/') + name, expected));
+            QVERIFY(readFile(depot + QLatin1Char('/') + folders.at(index) + QLatin1Char('/') + name, actual));
+            QVERIFY2(actual == expected, qPrintable(folders.at(index) + QLatin1Char('/') + name));
+        }
+    }
+
+    QVERIFY(QDir(depot + QStringLiteral("/7")).removeRecursively());
+    const ToolRun clash = runTool({QStringLiteral("import-gtfs"), feed, QStringLiteral("--all"), depot});
+    QCOMPARE(clash.exitCode, 1);
+    QVERIFY2(isOneLine(clash.err) && clash.err.contains("already holds 12, 12_2, N_2; nothing was written"),
+             clash.err.constData());
+    QVERIFY(!QFileInfo::exists(depot + QStringLiteral("/7")));
+
+    // On a terminal the import tells how far it has got.
+    const QString fresh = dir.filePath(QStringLiteral("fresh"));
+    QProcess terminal;
+    terminal.start(QStringLiteral("script"),
+                   {QStringLiteral("-qec"),
+                    QStringLiteral("%1 import-gtfs %2 --all %3").arg(QStringLiteral(MARVOLT_ROUTE_TOOL), feed, fresh),
+                    QStringLiteral("/dev/null")});
+    QVERIFY(terminal.waitForFinished(30000));
+    QVERIFY2(terminal.readAll().contains("\r34 stop times read, 4 of 4 routes written"), "no progress shown");
 }
 
 QTEST_GUILESS_MAIN(TestCli)
