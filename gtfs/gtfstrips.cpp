@@ -105,11 +105,52 @@ struct IdTable
     }
 };
 
+// The trip_ids of the trips read, numbered in the order they come and found by a view of a field
+// without copying it. A feed has far more trips than stops: their ids are kept back to back in one
+// string and looked up by halving a list sorted by id, a few bytes a trip.
+class TripIds
+{
+public:
+    void add(std::string_view id)
+    {
+        m_spans.push_back({m_chars.size(), id.size()});
+        m_chars.append(id);
+    }
+
+    // Call once all ids are added, before the first find.
+    void sort()
+    {
+        m_chars.shrink_to_fit();
+        m_sorted.reserve(m_spans.size());
+        for (size_t trip = 0; trip < m_spans.size(); ++trip)
+            m_sorted.push_back(
+                {std::string_view(m_chars).substr(m_spans[trip].first, m_spans[trip].second), int(trip)});
+        std::vector<std::pair<size_t, size_t>>().swap(m_spans);
+        std::stable_sort(m_sorted.begin(), m_sorted.end(),
+                         [](const Entry &left, const Entry &right) { return left.first < right.first; });
+    }
+
+    // The number of the trip with id, the later of two alike; -1 when there is none.
+    int find(std::string_view id) const
+    {
+        const auto after = std::upper_bound(m_sorted.begin(), m_sorted.end(), id,
+                                            [](std::string_view key, const Entry &entry) { return key < entry.first; });
+        return after != m_sorted.begin() && std::prev(after)->first == id ? std::prev(after)->second : -1;
+    }
+
+private:
+    using Entry = std::pair<std::string_view, int>;
+
+    std::string m_chars;
+    std::vector<std::pair<size_t, size_t>> m_spans;
+    std::vector<Entry> m_sorted;
+};
+
 // The trips of the routes read, numbered as their trip_ids, with their stop times.
 struct TripTable
 {
     std::vector<Trip> trips;
-    IdTable tripIds;
+    TripIds tripIds;
     IdTable stopIds;
     StopTimeStore store;
     // The stop times of the trips whose rows are being read, by trip number.
@@ -215,6 +256,7 @@ bool readTrips(GtfsFeed &feed, QList<GtfsRouteSummary> &routes, WantedTrip &want
         trips.tripIds.add(tripId);
         trips.trips.push_back({*route, tripDirection});
     }
+    trips.tripIds.sort();
     return table.finish(error);
 }
 
@@ -272,13 +314,17 @@ bool readStopTimes(GtfsFeed &feed, TripTable &trips, int maxStops, const GtfsRow
     qint64 rows = 0;
     int current = -1;
     std::vector<StopTime> *stopTimes = nullptr;
+    // The rows of a trip mostly come together, so a trip_id is looked up only when it changes.
+    std::string lastTripId;
+    int trip = -1;
     while (table.readRow()) {
-        if (rowsRead && ++rows % progressRows == 0)
+        if (++rows % progressRows == 0 && rowsRead)
             rowsRead(rows);
-        // The rows of a trip mostly come together, so its id is compared before it is looked up.
         const std::string_view tripId = table.fieldView(tripColumn);
-        const int trip
-            = current >= 0 && tripId == viewOf(trips.tripIds.ids.at(current)) ? current : trips.tripIds.find(tripId);
+        if (rows == 1 || tripId != lastTripId) {
+            lastTripId.assign(tripId);
+            trip = trips.tripIds.find(tripId);
+        }
         if (trip < 0)
             continue;
         qint64 sequence = 0;
