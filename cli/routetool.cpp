@@ -163,6 +163,24 @@ QList<RouteTool::Command> RouteTool::commands()
          &RouteTool::importGtfs,
          false,
          true},
+        {QStringLiteral("diff"),
+         tr("Print what changed from the route of OLD to that of NEW: stops added, removed, moved and renamed, their "
+            "texts, files, positions and radii, the board headers, the settings and texts of script.txt, the "
+            "advertising list, the next-stop layout and the language count. Exit status 0 when they are equal, 1 "
+            "when they differ, 2 when one cannot be read."),
+         {{QStringLiteral("OLD"), tr("The route folder as it was.")},
+          {QStringLiteral("NEW"), tr("The route folder as it is.")}},
+         diffOptions(),
+         &RouteTool::diff},
+        {QStringLiteral("rename-stop"),
+         tr("Rename a stop in every route given, with what follows from it as in the editor: the side-board name and "
+            "the next-stop text of the stop before, where they were made from the old name; texts written by hand "
+            "stay. The stop is found by its name without the stop word. Prints what changed per folder; a folder "
+            "that cannot be read or written is reported and the others go on."),
+         {{QStringLiteral("FOLDER..."), tr("The route folders.")}},
+         renameStopOptions(),
+         &RouteTool::renameStop,
+         true},
     };
 }
 

@@ -3,6 +3,7 @@
 #include "checkreport.h"
 #include "gtfsdepot.h"
 #include "gtfsimport.h"
+#include "station.h"
 
 #include <QCommandLineOption>
 #include <QCoreApplication>
@@ -76,6 +77,13 @@ private:
     int importDepot(const QString &feed, const GtfsImportOptions &options, const QString &depot);
     void showDepotProgress(const GtfsDepotProgress &progress);
     bool showsProgress() const;
+    int diff(const QCommandLineParser &parser);
+    static QList<QCommandLineOption> diffOptions();
+    int renameStop(const QCommandLineParser &parser);
+    static QList<QCommandLineOption> renameStopOptions();
+    int renameStopIn(const QString &folder, const TextPair &from, const TextPair &to, bool dryRun);
+    // Reads the route of folder; false, said on stderr, when it cannot be read.
+    bool loadRoute(RouteData &route, const QString &folder);
 
     static QString argumentNames(const Command &command);
     static QString toolHelp();

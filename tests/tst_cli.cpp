@@ -57,6 +57,7 @@ private slots:
     void importGtfsRefused_data();
     void importGtfsRefused();
     void importGtfsAll();
+    void renameStopAndDiff();
 };
 
 namespace {
@@ -275,6 +276,12 @@ void TestCli::usage_data()
     QTest::newRow("measure, bad height") << names({"measure", "--height", "x", "a"}) << 2 << QStringList();
     QTest::newRow("measure --help") << names({"measure", "--help"}) << 0
                                     << names({"measure", "TEXT", "--font", "--bold"});
+    QTest::newRow("diff of one folder") << names({"diff", "a"}) << 2 << QStringList();
+    QTest::newRow("rename-stop without --to") << names({"rename-stop", "--from", "A", "a"}) << 2 << QStringList();
+    QTest::newRow("rename-stop, --from2 alone")
+        << names({"rename-stop", "--from", "A", "--to", "B", "--from2", "C", "a"}) << 2 << QStringList();
+    QTest::newRow("import-gtfs --all with --route")
+        << names({"import-gtfs", "feed.zip", "--all", "--route", "12", "depot"}) << 2 << QStringList();
 }
 
 void TestCli::usage()
@@ -980,6 +987,54 @@ void TestCli::importGtfsAll()
                     QStringLiteral("/dev/null")});
     QVERIFY(terminal.waitForFinished(30000));
     QVERIFY2(terminal.readAll().contains("\r34 stop times read, 4 of 4 routes written"), "no progress shown");
+}
+
+// A stop renamed in a copy of the example, first on trial; then what diff says of the two.
+void TestCli::renameStopAndDiff()
+{
+    QTemporaryDir before;
+    QTemporaryDir after;
+    const QString original = exampleCopy(before);
+    const QString renamed = exampleCopy(after);
+    const QString missing = after.filePath(QStringLiteral("missing"));
+    const QStringList rename{QStringLiteral("rename-stop"), QStringLiteral("--from"),
+                             QStringLiteral("Центральный рынок"), QStringLiteral("--to"),
+                             QStringLiteral("Новый рынок")};
+    const ToolRun trial = runTool(rename + QStringList{QStringLiteral("--dry-run"), missing, renamed});
+    QCOMPARE(trial.exitCode, 2);
+    QVERIFY2(isOneLine(trial.err) && trial.err.contains(missing.toUtf8()), trial.err.constData());
+    QVERIFY2(trial.out.endsWith(renamed.toUtf8() + ": 6 text(s) would change; nothing was written\n"),
+             trial.out.constData());
+    const ToolRun unchanged = runTool({QStringLiteral("diff"), original, renamed});
+    QCOMPARE(unchanged.exitCode, 0);
+    QVERIFY(unchanged.out.isEmpty());
+
+    const ToolRun run = runTool(rename + QStringList{renamed});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out.count('\n'), 6);
+    QVERIFY(run.out.startsWith(
+        (renamed
+         + QStringLiteral(": stop 3, language 1: stop text \"Остановка Центральный рынок.\" → \"Остановка Новый "
+                          "рынок.\"\n"))
+            .toUtf8()));
+    const ToolRun text = runTool({QStringLiteral("diff"), original, renamed});
+    QCOMPARE(text.exitCode, 1);
+    QCOMPARE(
+        text.out.split('\n').at(1),
+        QByteArray("stop 3: stop text, language 1: \"Остановка Центральный рынок.\" → \"Остановка Новый рынок.\""));
+    const ToolRun json = runTool({QStringLiteral("diff"), QStringLiteral("--json"), original, renamed});
+    QCOMPARE(json.exitCode, 1);
+    const QJsonArray changes = QJsonDocument::fromJson(json.out).object().value(QStringLiteral("changes")).toArray();
+    QStringList kinds;
+    for (const QJsonValue &change : changes)
+        kinds.append(QStringLiteral("%1 %2/%3")
+                         .arg(change[QStringLiteral("kind")].toString())
+                         .arg(change[QStringLiteral("oldStop")].toInt())
+                         .arg(change[QStringLiteral("newStop")].toInt()));
+    QCOMPARE(kinds,
+             (QStringList{"next-stop-text 2/2", "stop-text 3/3", "side-name 3/3", "next-stop-text 9/9",
+                          "stop-text 10/10", "side-name 10/10"}));
+    QCOMPARE(runTool({QStringLiteral("diff"), original, missing}).exitCode, 2);
 }
 
 QTEST_GUILESS_MAIN(TestCli)
