@@ -181,7 +181,7 @@ void MainWindow::openRouteFolder(const QString &path)
 bool MainWindow::openDepot(const QString &path)
 {
     const QStringList routes = routeFoldersIn(path);
-    if (routes.isEmpty() || !askYesNo(tr("В папке %n маршрутов. Открыть все?", nullptr, routes.size())))
+    if (routes.isEmpty() || !askYesNo(tr("В папке %1 маршрутов. Открыть все?").arg(routes.size())))
         return false;
     for (const QString &route : routes)
         openRouteFolder(route);
@@ -344,7 +344,7 @@ void MainWindow::importAllGtfsRoutes(const QString &feed)
     // Routes written before a folder that failed are there all the same.
     if (imported != GtfsImportResult::Imported)
         QMessageBox::critical(this, tr("Импорт из GTFS"), result.error);
-    if (result.routes.isEmpty() || !askYesNo(tr("Открыть %n маршрутов?", nullptr, result.routes.size())))
+    if (result.routes.isEmpty() || !askYesNo(tr("Открыть %1 маршрутов?").arg(result.routes.size())))
         return;
     for (const GtfsDepotRoute &route : result.routes)
         openRouteFolder(route.folder);

@@ -11,7 +11,6 @@
 #include "stationrename.h"
 
 #include <QCommandLineParser>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 

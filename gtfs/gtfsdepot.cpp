@@ -77,6 +77,53 @@ QStringList clashes(const QString &depot, const QStringList &names)
     return found;
 }
 
+// What a feed holds for a depot: its lines in natural order of their names, their stop patterns
+// by route_id, the stops they serve, and the language of its texts.
+struct DepotLines
+{
+    QList<GtfsRouteSummary> lines;
+    QHash<QString, GtfsPatterns> patterns;
+    QHash<QByteArray, GtfsStop> stops;
+    QString language;
+};
+
+// Reads every table once for all lines; result gets the notes on the feed and the rows read.
+bool readDepotLines(const QString &feedPath, const GtfsImportOptions &options, DepotLines &depot,
+                    GtfsDepotImport &result, const GtfsDepotProgressHandler &progress)
+{
+    GtfsFeed feed;
+    QList<GtfsRouteSummary> routes;
+    QList<GtfsPatterns> patterns;
+    const auto rowsRead = [&](qint64 rows) {
+        result.rowsRead = rows;
+        if (progress)
+            progress({rows, 0, 0});
+    };
+    if (!openGtfsFeed(feedPath, options.language, feed, depot.language, result.error)
+        || !readGtfsRouteTable(feed, routes, result.error)
+        || !readGtfsRoutePatterns(feed, routes, options, patterns, result.error, rowsRead))
+        return false;
+    QStringList leftOut;
+    depot.lines = linesToImport(routes, patterns, leftOut);
+    if (depot.lines.isEmpty()) {
+        result.error = QCoreApplication::translate("GtfsImport", "The feed has no route with trips");
+        return false;
+    }
+    QList<QByteArray> stopIds;
+    for (int index = 0; index < routes.size(); ++index) {
+        depot.patterns.insert(routes.at(index).id, patterns.at(index));
+        for (const QList<QByteArray> &direction : patterns.at(index))
+            stopIds += direction;
+    }
+    if (!readGtfsStops(feed, stopIds, options.secondLanguage, depot.stops, result.error))
+        return false;
+    result.notes = feed.warnings() + leftOut;
+    const QString languageNote = gtfsLanguageNote(depot.language);
+    if (!languageNote.isEmpty())
+        result.notes.append(languageNote);
+    return true;
+}
+
 } // namespace
 
 QStringList depotFolderNames(const QStringList &routeNames)
@@ -97,42 +144,12 @@ QStringList depotFolderNames(const QStringList &routeNames)
 GtfsImportResult importGtfsDepot(const QString &feedPath, const GtfsImportOptions &options, const QString &depot,
                                  GtfsDepotImport &result, const GtfsDepotProgressHandler &progress)
 {
-    GtfsFeed feed;
-    QString language;
-    QList<GtfsRouteSummary> routes;
-    QList<GtfsPatterns> patterns;
-    const auto rowsRead = [&](qint64 rows) {
-        result.rowsRead = rows;
-        if (progress)
-            progress({rows, 0, 0});
-    };
-    if (!openGtfsFeed(feedPath, options.language, feed, language, result.error)
-        || !readGtfsRouteTable(feed, routes, result.error)
-        || !readGtfsRoutePatterns(feed, routes, options, patterns, result.error, rowsRead))
+    DepotLines lines;
+    if (!readDepotLines(feedPath, options, lines, result, progress))
         return GtfsImportResult::FeedRefused;
-    QStringList leftOut;
-    const QList<GtfsRouteSummary> lines = linesToImport(routes, patterns, leftOut);
-    if (lines.isEmpty()) {
-        result.error = QCoreApplication::translate("GtfsImport", "The feed has no route with trips");
-        return GtfsImportResult::FeedRefused;
-    }
-    QHash<QString, GtfsPatterns> patternsById;
-    QList<QByteArray> stopIds;
     QStringList lineNames;
-    for (int index = 0; index < routes.size(); ++index) {
-        patternsById.insert(routes.at(index).id, patterns.at(index));
-        for (const QList<QByteArray> &direction : patterns.at(index))
-            stopIds += direction;
-    }
-    for (const GtfsRouteSummary &line : lines)
+    for (const GtfsRouteSummary &line : lines.lines)
         lineNames.append(gtfsRouteName(line));
-    QHash<QByteArray, GtfsStop> stops;
-    if (!readGtfsStops(feed, stopIds, options.secondLanguage, stops, result.error))
-        return GtfsImportResult::FeedRefused;
-    result.notes = feed.warnings() + leftOut;
-    if (!gtfsLanguageNote(language).isEmpty())
-        result.notes.append(gtfsLanguageNote(language));
-
     const QStringList names = depotFolderNames(lineNames);
     const QStringList taken = clashes(depot, names);
     if (!taken.isEmpty()) {
@@ -140,12 +157,12 @@ GtfsImportResult importGtfsDepot(const QString &feedPath, const GtfsImportOption
                            .arg(depot, taken.join(QLatin1String(", ")));
         return GtfsImportResult::NotWritten;
     }
-    for (int index = 0; index < lines.size(); ++index) {
-        const GtfsRouteSummary &line = lines.at(index);
+    for (int index = 0; index < lines.lines.size(); ++index) {
+        const GtfsRouteSummary &line = lines.lines.at(index);
         GtfsDepotRoute written{line.id, lineNames.at(index), QDir(depot).filePath(names.at(index)), {}};
         RouteData route;
         route.createNew(written.folder);
-        fillGtfsRoute(route, language, options, line, patternsById.value(line.id), stops, written.notes);
+        fillGtfsRoute(route, lines.language, options, line, lines.patterns.value(line.id), lines.stops, written.notes);
         if (!QDir().mkpath(written.folder) || !route.save()) {
             result.error
                 = QCoreApplication::translate("GtfsImport", "Cannot write the route files into %1").arg(written.folder);
@@ -153,7 +170,7 @@ GtfsImportResult importGtfsDepot(const QString &feedPath, const GtfsImportOption
         }
         result.routes.append(written);
         if (progress)
-            progress({result.rowsRead, index + 1, int(lines.size())});
+            progress({result.rowsRead, index + 1, int(lines.lines.size())});
     }
     return GtfsImportResult::Imported;
 }

@@ -421,18 +421,9 @@ QList<GtfsPatterns> routePatterns(const TripTable &trips, int routeCount)
 
 bool countGtfsTrips(GtfsFeed &feed, QList<GtfsRouteSummary> &routes, QString &error)
 {
-    const QHash<QByteArray, int> indexes = routeIndexes(routes);
-    GtfsTable table;
-    int routeColumn = -1;
-    if (!table.open(feed, "trips.txt", error) || !table.findColumns({{"route_id", &routeColumn}}, error))
-        return false;
-    const int directionColumn = table.column("direction_id");
-    while (table.readRow()) {
-        const auto index = indexes.constFind(table.field(routeColumn));
-        if (index != indexes.constEnd())
-            ++routes[*index].trips[direction(table.field(directionColumn))];
-    }
-    return table.finish(error);
+    WantedTrip everyTrip;
+    TripTable trips;
+    return readTrips(feed, routes, everyTrip, trips, error);
 }
 
 bool readGtfsPatterns(GtfsFeed &feed, const QByteArray &routeId, const GtfsImportOptions &options,
