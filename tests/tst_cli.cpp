@@ -911,7 +911,8 @@ void TestCli::importGtfsRefused_data()
         QTest::newRow(hostileFeeds().at(index).name) << index;
 }
 
-// Every feed the import refuses ends the tool with status 2, its message and no folder.
+// Every feed the import refuses ends the tool with status 2, its message and no folder, for one
+// line and for all.
 void TestCli::importGtfsRefused()
 {
     QFETCH(int, index);
@@ -921,13 +922,15 @@ void TestCli::importGtfsRefused()
     const QString feedPath = dir.filePath(QStringLiteral("feed.zip"));
     QVERIFY(feed.write(feedPath));
     const QString folder = dir.filePath(QStringLiteral("route"));
-    const ToolRun run
-        = runTool({QStringLiteral("import-gtfs"), feedPath, QStringLiteral("--route"), QStringLiteral("12"), folder});
-    QCOMPARE(run.exitCode, 2);
-    QVERIFY2(run.err.startsWith(QByteArray("marvolt-route: ") + feed.message) && isOneLine(run.err),
-             run.err.constData());
-    QVERIFY(run.out.isEmpty());
-    QVERIFY(!QFileInfo::exists(folder));
+    for (const QStringList &line :
+         {QStringList{QStringLiteral("--route"), QStringLiteral("12")}, QStringList{QStringLiteral("--all")}}) {
+        const ToolRun run = runTool(QStringList{QStringLiteral("import-gtfs"), feedPath} + line + QStringList{folder});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.err.startsWith(QByteArray("marvolt-route: ") + feed.message) && isOneLine(run.err),
+                 run.err.constData());
+        QVERIFY(run.out.isEmpty());
+        QVERIFY(!QFileInfo::exists(folder));
+    }
 }
 
 // Every line of a feed with trips into a folder of its own, each byte for byte what importing
