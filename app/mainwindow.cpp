@@ -2,13 +2,16 @@
 #include "ui_mainwindow.h"
 
 #include "aboutdialog.h"
+#include "gtfsdepot.h"
 #include "gtfsimport.h"
 #include "routecheckdialog.h"
+#include "routefolders.h"
 #include "routeform.h"
 #include "savequestion.h"
 #include "shortcuttooltip.h"
 #include "tablocolordialog.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -19,6 +22,7 @@
 #include <QInputDialog>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 #include <QSignalBlocker>
@@ -220,6 +224,8 @@ void MainWindow::on_previousRouteAction_triggered()
 
 void MainWindow::openRouteFolder(const QString &path)
 {
+    if (openDepot(path))
+        return;
     lastRoutePath = path;
 
     auto *page = new RouteForm;
@@ -250,6 +256,30 @@ void MainWindow::openRouteFolder(const QString &path)
     if (closeButton)
         closeButton->setToolTip(tr("Закрыть маршрут"));
     ui->tabWidget->setCurrentIndex(index);
+}
+
+// A folder without a route of its own that holds route folders is a depot: all its routes may
+// open at once, or else the folder opens as any other without a route.
+bool MainWindow::openDepot(const QString &path)
+{
+    const QStringList routes = routeFoldersIn(path);
+    if (routes.isEmpty() || !askYesNo(tr("В папке %1 маршрутов. Открыть все?").arg(routes.size())))
+        return false;
+    for (const QString &route : routes)
+        openRouteFolder(route);
+    return true;
+}
+
+// "Да" or "Нет"; closing the box is "Нет".
+bool MainWindow::askYesNo(const QString &question)
+{
+    QMessageBox box(QMessageBox::Question, tr("Приложение"), question, QMessageBox::NoButton, this);
+    QPushButton *yes = box.addButton(tr("Да"), QMessageBox::AcceptRole);
+    QPushButton *no = box.addButton(tr("Нет"), QMessageBox::RejectRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
 }
 
 QStringList MainWindow::openRouteFolders(const QStringList &paths)
@@ -348,7 +378,7 @@ void MainWindow::onImportGtfsTriggered()
                               routes.isEmpty() && error.isEmpty() ? tr("В данных нет маршрутов.") : error);
         return;
     }
-    QStringList names;
+    QStringList names{tr("Все маршруты")};
     for (const GtfsRouteSummary &route : routes)
         names.append(tr("%1 — %2 (рейсов туда %3, обратно %4)")
                          .arg(route.shortName.isEmpty() ? route.id : route.shortName, route.longName)
@@ -358,18 +388,48 @@ void MainWindow::onImportGtfsTriggered()
     const QString name = QInputDialog::getItem(this, tr("Импорт из GTFS"), tr("Маршрут:"), names, 0, false, &chosen);
     if (!chosen)
         return;
+    if (names.indexOf(name) == 0) {
+        importAllGtfsRoutes(feed);
+        return;
+    }
     const QString folder = QFileDialog::getExistingDirectory(this, tr("Выберите пустую папку для маршрута"),
                                                              QFileInfo(feed).path(), QFileDialog::ShowDirsOnly);
     if (folder.isEmpty())
         return;
     GtfsImportOptions options;
-    options.route = routes.at(names.indexOf(name)).id;
+    options.route = routes.at(names.indexOf(name) - 1).id;
     QStringList notes;
     if (importGtfsIntoFolder(feed, options, folder, notes, error) != GtfsImportResult::Imported) {
         QMessageBox::critical(this, tr("Импорт из GTFS"), error);
         return;
     }
     openRouteFolder(folder);
+}
+
+// Every line of the feed into a folder of its own in an empty folder, then, when the user wants,
+// each in a tab.
+void MainWindow::importAllGtfsRoutes(const QString &feed)
+{
+    const QString depot = QFileDialog::getExistingDirectory(this, tr("Выберите пустую папку для маршрутов"),
+                                                            QFileInfo(feed).path(), QFileDialog::ShowDirsOnly);
+    if (depot.isEmpty())
+        return;
+    if (!QDir(depot).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System)) {
+        QMessageBox::critical(this, tr("Импорт из GTFS"),
+                              tr("Папка %1 не пуста.").arg(QDir::toNativeSeparators(depot)));
+        return;
+    }
+    GtfsDepotImport result;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const GtfsImportResult imported = importGtfsDepot(feed, GtfsImportOptions(), depot, result);
+    QApplication::restoreOverrideCursor();
+    // Routes written before a folder that failed are there all the same.
+    if (imported != GtfsImportResult::Imported)
+        QMessageBox::critical(this, tr("Импорт из GTFS"), result.error);
+    if (result.routes.isEmpty() || !askYesNo(tr("Открыть %1 маршрутов?").arg(result.routes.size())))
+        return;
+    for (const GtfsDepotRoute &route : result.routes)
+        openRouteFolder(route.folder);
 }
 
 void MainWindow::on_saveAction_triggered()

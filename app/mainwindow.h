@@ -30,7 +30,8 @@ public:
     ~MainWindow() override;
 
     // Opens path in a new tab and records it as the most recent folder; a route that cannot be
-    // read is reported and gets no tab.
+    // read is reported and gets no tab. A folder without a route that holds route folders may
+    // open them all instead, when the user wants.
     void openRouteFolder(const QString &path);
     // Opens each of paths that is a folder, as if chosen in the folder dialog, and returns
     // the others.
@@ -73,6 +74,9 @@ private:
     void restoreWindowState();
     QSize firstSize();
     void showRouteInTitle();
+    bool openDepot(const QString &path);
+    void importAllGtfsRoutes(const QString &feed);
+    bool askYesNo(const QString &question);
     QString startFolder() const;
     void addRecentRoute(const QString &path);
     void removeRecentRoute(const QString &path);

@@ -1,13 +1,18 @@
 // Imports one line from a feed whose stop_times.txt has a million rows, the timetable of a large
 // city: the time that takes, and the memory, which has to stay far below the size of the feed
-// because the rows are streamed out of the archive and only the line's own are kept. Then refuses
+// because the rows are streamed out of the archive and only the line's own are kept. Then imports
+// all 70 lines of a feed of 2.5 million stop times into a depot, which has to take under 3 s and
+// at most twice the memory of importing one of its lines, plus the routes written. Last refuses
 // a small feed whose stop_times.txt repeats one row six million times, as a damaged download
 // may: that has to take well under 2 s and 100 MB.
 
+#include "gtfsdepot.h"
 #include "gtfsimport.h"
+#include "benchtiming.h"
 #include "routedata.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -27,6 +32,7 @@ class BenchGtfsImport : public QObject
 private slots:
     void initTestCase();
     void import();
+    void depot();
     void repeatedStopTimes();
     void cleanupTestCase();
 
@@ -41,11 +47,22 @@ private:
 
 namespace {
 
+// The size of a generated feed: its routes run the trips each way over the stops per trip,
+// through a pool of stops.
+struct FeedShape
+{
+    int routeCount;
+    int tripsPerDirection;
+    int stopsPerTrip;
+    int stopCount;
+
+    int trips() const { return routeCount * 2 * tripsPerDirection; }
+};
+
 // 400 routes of 50 trips each way over 25 stops give the million rows of stop_times.txt.
-const int routeCount = 400;
-const int tripsPerDirection = 50;
-const int stopsPerTrip = 25;
-const int stopCount = 6000;
+const FeedShape cityShape{400, 50, 25, 6000};
+// 70 routes of 595 trips each way over 30 stops give 2.5 million rows: a depot's lines.
+const FeedShape depotShape{70, 595, 30, 3000};
 const char *const tables[] = {"agency.txt", "routes.txt", "trips.txt", "stops.txt", "stop_times.txt"};
 
 QByteArray clockTime(int minutes)
@@ -71,11 +88,11 @@ QByteArray stopId(int stop)
 
 // The stop at position of a trip: each route runs through its own stretch of the stop pool, the
 // return direction backwards, and a detour takes three stops of the middle from elsewhere.
-int tripStop(int route, int direction, int position, bool detour)
+int tripStop(const FeedShape &shape, int route, int direction, int position, bool detour)
 {
-    const int along = direction == 0 ? position : stopsPerTrip - 1 - position;
+    const int along = direction == 0 ? position : shape.stopsPerTrip - 1 - position;
     const bool detoured = detour && along >= 10 && along < 13;
-    return (route * 15 + along * 7 + (detoured ? stopCount / 2 : 0)) % stopCount;
+    return (route * 15 + along * 7 + (detoured ? shape.stopCount / 2 : 0)) % shape.stopCount;
 }
 
 // Writes a table row by row through a buffer, as an exporter streams a large timetable.
@@ -96,47 +113,49 @@ bool writeTable(const QString &path, const QByteArray &header, int rows, const s
     return file.write(buffer) == buffer.size() && file.flush();
 }
 
-QByteArray stopTimeRows(int tripNumber)
+QByteArray stopTimeRows(const FeedShape &shape, int tripNumber)
 {
-    const int route = tripNumber / (2 * tripsPerDirection);
-    const int direction = tripNumber / tripsPerDirection % 2;
-    const int trip = tripNumber % tripsPerDirection;
+    const int route = tripNumber / (2 * shape.tripsPerDirection);
+    const int direction = tripNumber / shape.tripsPerDirection % 2;
+    const int trip = tripNumber % shape.tripsPerDirection;
     // Every fifth trip makes the detour, so that each direction has a second, rarer pattern.
     const bool detour = trip % 5 == 4;
     const QByteArray id = tripId(route, direction, trip);
     QByteArray rows;
-    for (int position = 0; position < stopsPerTrip; ++position) {
-        const int minutes = 330 + trip * 20 + direction * 10 + position * 2;
+    for (int position = 0; position < shape.stopsPerTrip; ++position) {
+        const int minutes = 330 + trip % 50 * 20 + direction * 10 + position * 2;
         rows += id + ',' + clockTime(minutes) + ',' + clockTime(minutes) + ','
-            + stopId(tripStop(route, direction, position, detour)) + ',' + QByteArray::number(position + 1) + ",,0,0,"
-            + QByteArray::number(position * 0.612, 'f', 3) + ",1\n";
+            + stopId(tripStop(shape, route, direction, position, detour)) + ',' + QByteArray::number(position + 1)
+            + ",,0,0," + QByteArray::number(position * 0.612, 'f', 3) + ",1\n";
     }
     return rows;
 }
 
-bool writeFeedTables(const QString &folder)
+bool writeFeedTables(const QString &folder, const FeedShape &shape)
 {
-    const int trips = routeCount * 2 * tripsPerDirection;
+    const int trips = shape.trips();
+    const int tripsPerDirection = shape.tripsPerDirection;
     return writeTable(folder + QLatin1String("/agency.txt"), "agency_id,agency_name,agency_url,agency_timezone", 1,
                       [](int) -> QByteArray {
                           return QByteArray("MGT,Мосгортранс,https://transport.example.org,Europe/Moscow\n");
                       })
         && writeTable(folder + QLatin1String("/routes.txt"),
-                      "route_id,agency_id,route_short_name,route_long_name,route_type", routeCount,
+                      "route_id,agency_id,route_short_name,route_long_name,route_type", shape.routeCount,
                       [](int route) -> QByteArray {
                           return routeId(route) + ",MGT," + QByteArray::number(route + 1) + ",\"Улица " + stopId(route)
                               + " — Площадь " + stopId(route + 1) + "\",3\n";
                       })
         && writeTable(folder + QLatin1String("/trips.txt"), "route_id,service_id,trip_id,trip_headsign,direction_id",
                       trips,
-                      [](int trip) -> QByteArray {
+                      [tripsPerDirection](int trip) -> QByteArray {
                           const int route = trip / (2 * tripsPerDirection);
                           const int direction = trip / tripsPerDirection % 2;
                           return routeId(route) + (trip % 2 ? ",WE," : ",WD,")
                               + tripId(route, direction, trip % tripsPerDirection) + ",Конечная,"
                               + QByteArray::number(direction) + '\n';
                       })
-        && writeTable(folder + QLatin1String("/stops.txt"), "stop_id,stop_code,stop_name,stop_lat,stop_lon", stopCount,
+        && writeTable(folder + QLatin1String("/stops.txt"), "stop_id,stop_code,stop_name,stop_lat,stop_lon",
+                      shape.stopCount,
                       [](int stop) -> QByteArray {
                           return stopId(stop) + ',' + QByteArray::number(stop) + ",\"Улица Строителей, дом "
                               + QByteArray::number(stop) + "\"," + QByteArray::number(55.5 + stop * 1e-4, 'f', 6) + ','
@@ -145,7 +164,7 @@ bool writeFeedTables(const QString &folder)
         && writeTable(folder + QLatin1String("/stop_times.txt"),
                       "trip_id,arrival_time,departure_time,stop_id,stop_sequence,stop_headsign,pickup_type,"
                       "drop_off_type,shape_dist_traveled,timepoint",
-                      trips, stopTimeRows);
+                      trips, [&shape](int trip) { return stopTimeRows(shape, trip); });
 }
 
 // A feed of 3 routes over 8 stops, each with a trip each way, whose first trip's stop_times.txt
@@ -230,12 +249,30 @@ qint64 fileSize(const QString &path)
     return QFileInfo(path).size();
 }
 
+qint64 folderSize(const QString &path)
+{
+    qint64 size = 0;
+    for (QDirIterator files(path, QDir::Files, QDirIterator::Subdirectories); files.hasNext();)
+        size += QFileInfo(files.next()).size();
+    return size;
+}
+
+// The peak resident size of the process while work runs, in kB: what was freed before goes back
+// to the system first, so that the work cannot hide inside it. -1 where Linux does not tell.
+qint64 peakKilobytes(const std::function<void()> &work)
+{
+    malloc_trim(0);
+    const bool peakKnown = resetPeakMemory();
+    work();
+    return peakKnown ? statusKilobytes("VmHWM") : -1;
+}
+
 } // namespace
 
 void BenchGtfsImport::initTestCase()
 {
     QVERIFY(m_dir.isValid());
-    QVERIFY(writeFeedTables(m_dir.path()));
+    QVERIFY(writeFeedTables(m_dir.path(), cityShape));
     m_feedPath = m_dir.filePath(QStringLiteral("feed.zip"));
     QVERIFY(zipTables(m_dir.path(), m_feedPath));
 }
@@ -260,10 +297,63 @@ void BenchGtfsImport::import()
                  qPrintable(error));
         m_nanoseconds += timer.nsecsElapsed();
         ++m_runs;
-        QCOMPARE(route.stationCount(), 2 * stopsPerTrip);
+        QCOMPARE(route.stationCount(), 2 * cityShape.stopsPerTrip);
     }
     if (peakKnown)
         m_peakKilobytes = statusKilobytes("VmHWM");
+}
+
+// One line of the depot's feed written as the command-line tool writes it, then all of them, each
+// in a new depot; the time of every run, the memory of the first.
+void BenchGtfsImport::depot()
+{
+    const QString folder = m_dir.filePath(QStringLiteral("depot-feed"));
+    const QString feedPath = folder + QLatin1String("/feed.zip");
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(writeFeedTables(folder, depotShape));
+    QVERIFY(zipTables(folder, feedPath));
+    const qint64 stopTimesSize = fileSize(folder + QLatin1String("/stop_times.txt"));
+    for (const char *table : tables)
+        QFile::remove(folder + QLatin1Char('/') + QLatin1String(table));
+
+    QElapsedTimer timer;
+    qint64 lineMilliseconds = 0;
+    const qint64 startKilobytes = statusKilobytes("VmRSS");
+    const qint64 linePeak = peakKilobytes([&] {
+        GtfsImportOptions options;
+        options.route = QStringLiteral("35");
+        QStringList notes;
+        QString error;
+        timer.start();
+        const GtfsImportResult imported
+            = importGtfsIntoFolder(feedPath, options, folder + QLatin1String("/line/35"), notes, error);
+        lineMilliseconds = timer.elapsed();
+        QVERIFY2(imported == GtfsImportResult::Imported, qPrintable(error));
+    });
+    Timing depotTiming;
+    qint64 depotPeak = -1;
+    for (int run = 0; run < 3; ++run) {
+        const QString depot = folder + QLatin1String("/depot") + QString::number(run);
+        GtfsDepotImport result;
+        const qint64 peak = peakKilobytes([&] {
+            timer.start();
+            const GtfsImportResult imported = importGtfsDepot(feedPath, GtfsImportOptions(), depot, result);
+            depotTiming.add(timer.nsecsElapsed());
+            QVERIFY2(imported == GtfsImportResult::Imported, qPrintable(result.error));
+        });
+        QCOMPARE(result.routes.size(), depotShape.routeCount);
+        QCOMPARE(result.rowsRead, qint64(depotShape.trips()) * depotShape.stopsPerTrip);
+        if (run == 0)
+            depotPeak = peak;
+    }
+    const qint64 outputKilobytes = folderSize(folder + QLatin1String("/depot0")) / 1024;
+    qInfo("depot: %lld stop times, stop_times.txt %.1f MB, feed %.1f MB zipped",
+          qint64(depotShape.trips()) * depotShape.stopsPerTrip, stopTimesSize / 1e6, fileSize(feedPath) / 1e6);
+    qInfo("one line: %lld ms; all %d lines: %s", lineMilliseconds, depotShape.routeCount,
+          depotTiming.text().constData());
+    qInfo("resident memory: %lld kB before, one line %lld kB at its peak, all lines %lld kB at their peak; "
+          "the %d route folders hold %lld kB (-1: unknown here)",
+          startKilobytes, linePeak, depotPeak, depotShape.routeCount, outputKilobytes);
 }
 
 void BenchGtfsImport::repeatedStopTimes()

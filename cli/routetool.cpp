@@ -4,6 +4,7 @@
 #include "boardfeed.h"
 #include "boardrender.h"
 #include "editorini.h"
+#include "folderargument.h"
 #include "fronttablotype.h"
 #include "fronttablowidget.h"
 #include "gtfsimport.h"
@@ -26,22 +27,6 @@
 namespace {
 
 const QString toolName = QStringLiteral("marvolt-route");
-
-// The folder as the user gave it, without trailing "/": how messages and the dump name it.
-QString folderArgument(const QString &argument)
-{
-    QString folder = argument;
-    while (folder.size() > 1 && folder.endsWith(QLatin1Char('/')))
-        folder.chop(1);
-    return folder;
-}
-
-// A route finds its advertising folder through the parent of its folder, so a relative
-// folder is made absolute before the route sees it.
-QString routePath(const QString &folder)
-{
-    return QDir::isAbsolutePath(folder) ? folder : QFileInfo(folder).absoluteFilePath();
-}
 
 QString folderOf(const QCommandLineParser &parser)
 {
@@ -174,7 +159,8 @@ QList<RouteTool::Command> RouteTool::commands()
         {QStringLiteral("import-gtfs"),
          tr("Create a route folder for one line of a GTFS feed: its stops in both directions with names and "
             "positions, generated announcements, the route number and terminal stops on the boards. FOLDER must be "
-            "empty or absent. With --list, print the feed's routes instead."),
+            "empty or absent. With --all, create one for every line that has trips, each in a folder of FOLDER "
+            "named after the line. With --list, print the feed's routes instead."),
          {{QStringLiteral("FEED"), tr("The GTFS feed, a zip file.")}, folder},
          importGtfsOptions(),
          &RouteTool::importGtfs,
@@ -187,6 +173,24 @@ QList<RouteTool::Command> RouteTool::commands()
          {folder},
          speakOptions(),
          &RouteTool::speak},
+        {QStringLiteral("diff"),
+         tr("Print what changed from the route of OLD to that of NEW: stops added, removed, moved and renamed, their "
+            "texts, files, positions and radii, the board headers, the settings and texts of script.txt, the "
+            "advertising list, the next-stop layout and the language count. Exit status 0 when they are equal, 1 "
+            "when they differ, 2 when one cannot be read."),
+         {{QStringLiteral("OLD"), tr("The route folder as it was.")},
+          {QStringLiteral("NEW"), tr("The route folder as it is.")}},
+         diffOptions(),
+         &RouteTool::diff},
+        {QStringLiteral("rename-stop"),
+         tr("Rename a stop in every route given, with what follows from it as in the editor: the side-board name and "
+            "the next-stop text of the stop before, where they were made from the old name; texts written by hand "
+            "stay. The stop is found by its name without the stop word. Prints what changed per folder; a folder "
+            "that cannot be read or written is reported and the others go on."),
+         {{QStringLiteral("FOLDER..."), tr("The route folders.")}},
+         renameStopOptions(),
+         &RouteTool::renameStop,
+         true},
     };
 }
 
@@ -348,21 +352,26 @@ QList<QCommandLineOption> RouteTool::importGtfsOptions()
         {QStringLiteral("list"),
          tr("Print the routes of the feed that have trips, in natural order of their short names: id, short name, "
             "long name and the trips of each direction, separated by tabs.")},
-        {QStringLiteral("all"), tr("With --list: print the routes without trips as well.")},
+        {QStringLiteral("all"),
+         tr("Import every route that has trips, reading the feed once, into FOLDER/<short name>; FOLDER must not "
+            "hold any of these folders yet. With --list: print the routes without trips as well.")},
     };
 }
 
 int RouteTool::importGtfs(const QCommandLineParser &parser)
 {
+    const QString name = QStringLiteral("import-gtfs");
     const QStringList arguments = parser.positionalArguments();
+    const bool all = parser.isSet(QStringLiteral("all"));
     if (parser.isSet(QStringLiteral("list"))) {
         if (arguments.size() != 1)
-            return usageError(tr("import-gtfs --list expects FEED only."), QStringLiteral("import-gtfs"));
-        return listGtfs(arguments.at(0),
-                        parser.isSet(QStringLiteral("all")) ? GtfsRouteFilter::All : GtfsRouteFilter::WithTrips);
+            return usageError(tr("import-gtfs --list expects FEED only."), name);
+        return listGtfs(arguments.at(0), all ? GtfsRouteFilter::All : GtfsRouteFilter::WithTrips);
     }
-    if (arguments.size() != 2 || !parser.isSet(QStringLiteral("route")))
-        return usageError(tr("import-gtfs expects FEED, --route NAME and FOLDER."), QStringLiteral("import-gtfs"));
+    if (all && (parser.isSet(QStringLiteral("route")) || parser.isSet(QStringLiteral("trip"))))
+        return usageError(tr("import-gtfs --all imports every route: it takes no --route or --trip."), name);
+    if (arguments.size() != 2 || !(all || parser.isSet(QStringLiteral("route"))))
+        return usageError(tr("import-gtfs expects FEED, --route NAME and FOLDER."), name);
     GtfsImportOptions options;
     options.route = parser.value(QStringLiteral("route"));
     options.trip = parser.value(QStringLiteral("trip"));
@@ -373,9 +382,10 @@ int RouteTool::importGtfs(const QCommandLineParser &parser)
     options.nextWord = parser.value(QStringLiteral("next-word"));
     options.cleanNames = parser.isSet(QStringLiteral("clean-names"));
     if (!readInteger(parser, {QStringLiteral("max-stops"), 1, std::numeric_limits<int>::max(), &options.maxStops}))
-        return usageError(tr("import-gtfs: --max-stops must be a whole number from 1 on."),
-                          QStringLiteral("import-gtfs"));
+        return usageError(tr("import-gtfs: --max-stops must be a whole number from 1 on."), name);
     const QString folder = folderArgument(arguments.at(1));
+    if (all)
+        return importDepot(arguments.at(0), options, folder);
     QStringList notes;
     QString error;
     switch (importGtfsIntoFolder(arguments.at(0), options, routePath(folder), notes, error)) {
@@ -386,36 +396,48 @@ int RouteTool::importGtfs(const QCommandLineParser &parser)
     case GtfsImportResult::Imported:
         break;
     }
-    EditorIni().write(routePath(folder));
     for (const QString &note : notes)
         m_out.write((folder + QLatin1String(": ") + note + QLatin1Char('\n')).toUtf8());
-    // What the import could not settle, such as stops without positions, is said at once.
-    RouteData route;
-    route.load(routePath(folder));
-    m_out.write(importCheckText(folder, checkRouteAndBoards(route, EditorIni(), false)));
+    m_out.write(importCheckText(folder, finishImport(routePath(folder))));
     return Success;
+}
+
+// Gives a route just imported into path the editor.ini of a new route, and checks it: what the
+// import could not settle, such as stops without positions, is said at once.
+QList<RouteProblem> RouteTool::finishImport(const QString &path)
+{
+    EditorIni().write(path);
+    RouteData route;
+    route.load(path);
+    return checkRouteAndBoards(route, EditorIni(), false);
 }
 
 // The check of a route just imported: a summary with the count of each problem, then a line for
 // each board text too wide for its board, which the user has to give a shorter board form.
 QByteArray RouteTool::importCheckText(const QString &folder, const QList<RouteProblem> &problems)
 {
-    if (problems.isEmpty())
-        return checkReportText(folder, problems);
-    QMap<QString, int> counts;
     QList<RouteProblem> tooWide;
     for (const RouteProblem &problem : problems) {
-        ++counts[problem.code];
         if (problem.code == QLatin1String("too-wide"))
             tooWide.append(problem);
     }
+    return importCheckCounts(folder, problems) + (tooWide.isEmpty() ? QByteArray() : checkReportText(folder, tooWide));
+}
+
+// A line with the count of each problem the check of an imported route found.
+QByteArray RouteTool::importCheckCounts(const QString &folder, const QList<RouteProblem> &problems)
+{
+    if (problems.isEmpty())
+        return checkReportText(folder, problems);
+    QMap<QString, int> counts;
+    for (const RouteProblem &problem : problems)
+        ++counts[problem.code];
     QStringList parts;
     for (auto count = counts.cbegin(); count != counts.cend(); ++count)
         parts.append(QStringLiteral("%1 %2").arg(count.value()).arg(count.key()));
     const QString summary = tr("%1: %n problem(s): %2; \"%3 check %1\" lists them", nullptr, problems.size())
                                 .arg(folder, parts.join(QLatin1String(", ")), toolName);
-    return (summary + QLatin1Char('\n')).toUtf8()
-        + (tooWide.isEmpty() ? QByteArray() : checkReportText(folder, tooWide));
+    return (summary + QLatin1Char('\n')).toUtf8();
 }
 
 int RouteTool::listGtfs(const QString &feed, GtfsRouteFilter filter)

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "checkreport.h"
+#include "gtfsdepot.h"
 #include "gtfsimport.h"
+#include "station.h"
 #include "voicedraft.h"
 
 #include <QCommandLineOption>
@@ -72,7 +74,21 @@ private:
     static QList<QCommandLineOption> speakOptions();
     bool chooseVoices(const QCommandLineParser &parser, const RouteData &route, VoiceDraftRequest &request);
     int speakDrafts(const QString &folder, RouteData &route, const VoiceDraftRequest &request, int rate, bool dryRun);
+    static QList<RouteProblem> finishImport(const QString &path);
     static QByteArray importCheckText(const QString &folder, const QList<RouteProblem> &problems);
+    static QByteArray importCheckCounts(const QString &folder, const QList<RouteProblem> &problems);
+
+    // The depot commands, in routetool_depot.cpp.
+    int importDepot(const QString &feed, const GtfsImportOptions &options, const QString &depot);
+    void showDepotProgress(const GtfsDepotProgress &progress);
+    bool showsProgress() const;
+    int diff(const QCommandLineParser &parser);
+    static QList<QCommandLineOption> diffOptions();
+    int renameStop(const QCommandLineParser &parser);
+    static QList<QCommandLineOption> renameStopOptions();
+    int renameStopIn(const QString &folder, const TextPair &from, const TextPair &to, bool dryRun);
+    // Reads the route of folder; false, said on stderr, when it cannot be read.
+    bool loadRoute(RouteData &route, const QString &folder);
 
     static QString argumentNames(const Command &command);
     static QString toolHelp();

@@ -7,6 +7,7 @@
 #include "coordinatetext.h"
 #include "routemodel.h"
 #include "stationcommands.h"
+#include "stationrename.h"
 
 void RouteForm::onCurrentStationChanged(const QModelIndex &current)
 {
@@ -152,33 +153,27 @@ void RouteForm::showStation(int index)
         ui->stationList->setCurrentIndex(row);
 }
 
-// A new stop text renames what was generated from the old one: the side board name and the
-// next-stop announcement of the entry before, within the same direction. Texts written by
-// hand stay.
+// A new stop text renames what was generated from the old one (stationRenameEdits): the side
+// board name and the next-stop announcement of the entry before, within the same direction.
+// Texts written by hand stay.
 void RouteForm::on_stationNameEdit_editingFinished()
 {
     const int index = m_currentStation;
     if (!m_route.isValidStationIndex(index))
         return;
     const int lang = language(StationLanguage);
-    const QString old = m_route.stationAt(index)->name[lang];
     QString text;
-    if (!finishEdit(ui->stationNameEdit, old, text))
+    if (!finishEdit(ui->stationNameEdit, m_route.stationAt(index)->name[lang], text))
         return;
     auto *command = new QUndoCommand;
-    new SetStationNameCmd(this, index, lang, text, command);
-    const QString oldSide = m_route.strippedName(lang, old);
-    const QString newSide = m_route.strippedName(lang, text);
-    if (m_route.stationAt(index)->sideName[lang] == oldSide && newSide != oldSide)
-        new SetStationSideNameCmd(this, index, lang, newSide, command);
-    if (index > 0 && index != m_route.backStationIndex()) {
-        const Station *before = m_route.stationAt(index - 1);
-        const QString oldNext = m_route.toNextText(lang, old);
-        const QString newNext = m_route.toNextText(lang, text);
-        if (isNextSeparate() && before->name[lang] == oldNext && newNext != oldNext)
-            new SetStationNameCmd(this, index - 1, lang, newNext, command);
-        else if (!isNextSeparate() && before->nextName[lang] == oldNext && newNext != oldNext)
-            new SetStationNextNameCmd(this, index - 1, lang, newNext, command);
+    for (const StationTextEdit &edit : stationRenameEdits(m_route, index, lang, text, isNextSeparate())) {
+        const int editLanguage = edit.textNumber % 2;
+        if (edit.textNumber < Station::NextName0)
+            new SetStationNameCmd(this, edit.station, editLanguage, edit.text, command);
+        else if (edit.textNumber < Station::SideName0)
+            new SetStationNextNameCmd(this, edit.station, editLanguage, edit.text, command);
+        else
+            new SetStationSideNameCmd(this, edit.station, editLanguage, edit.text, command);
     }
     pushCommand(command);
 }

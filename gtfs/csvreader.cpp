@@ -17,6 +17,21 @@ bool endsField(char byte)
     return byte == ',' || byte == '\n' || byte == '\r';
 }
 
+// The bytes a plain row stops at: those that end a field, and the quote. One look-up a byte, as
+// every byte of a large table passes here.
+struct PlainBytes
+{
+    bool stops[256] = {};
+
+    PlainBytes()
+    {
+        for (const unsigned char byte : {',', '\n', '\r', '"'})
+            stops[byte] = true;
+    }
+};
+
+const PlainBytes plainBytes;
+
 // The line ends in data from from up to to: each CR, and each LF that does not follow one.
 int lineEnds(const char *data, int from, int to)
 {
@@ -84,8 +99,17 @@ QByteArray CsvReader::field(int column) const
 {
     if (column < 0 || column >= fieldCount())
         return QByteArray();
-    const int start = column == 0 ? 0 : m_fieldEnds[column - 1];
-    return QByteArray(m_row.data() + start, m_fieldEnds[column] - start);
+    const std::string_view view = fieldView(column);
+    return QByteArray(view.data(), int(view.size()));
+}
+
+std::string_view CsvReader::fieldView(int column) const
+{
+    if (column < 0 || column >= fieldCount())
+        return {};
+    // One separator byte stands between two fields of the row.
+    const int start = column == 0 ? 0 : m_fieldEnds[column - 1] + 1;
+    return std::string_view(m_row.data() + start, size_t(m_fieldEnds[column] - start));
 }
 
 bool CsvReader::readRow()
@@ -104,7 +128,9 @@ bool CsvReader::readRow()
             ++m_position;
             continue;
         }
-        const int next = parseRow(m_position);
+        int next = parsePlainRow(m_position);
+        if (next == notPlain)
+            next = parseRow(m_position);
         if (next >= 0) {
             m_position = next;
             m_rowLine = m_nextLine;
@@ -156,6 +182,37 @@ int CsvReader::parseQuoted(int position, int fieldStart, int fieldLine)
     }
 }
 
+// Most rows hold no quote and end within the buffer: they are split where they stand and copied
+// whole, separators and all. The position after the row's line end, or notPlain for a row that
+// parseRow has to take apart: one with a quote, past the buffer or the bounds of GtfsLimits.
+int CsvReader::parsePlainRow(int position)
+{
+    const char *data = m_buffer.constData();
+    const int end = m_buffer.size();
+    m_fieldEnds.clear();
+    int fieldStart = position;
+    for (int index = position; index < end; ++index) {
+        const char byte = data[index];
+        if (!plainBytes.stops[static_cast<unsigned char>(byte)])
+            continue;
+        if (byte == '"')
+            return notPlain;
+        if (index - fieldStart > GtfsLimits::fieldSize || int(m_fieldEnds.size()) == GtfsLimits::rowFields)
+            return notPlain;
+        m_fieldEnds.push_back(index - position);
+        fieldStart = index + 1;
+        if (byte == ',')
+            continue;
+        // A CR at the end of the buffer may have its LF in the next part.
+        if (byte == '\r' && index + 1 == end && !m_atEnd)
+            return notPlain;
+        m_row.assign(data + position, size_t(index - position));
+        m_parsedLines = 1;
+        return byte == '\r' && index + 1 < end && data[index + 1] == '\n' ? index + 2 : index + 1;
+    }
+    return notPlain;
+}
+
 // Parses the row that starts at position into m_row and m_fieldEnds, counting its line ends in
 // m_parsedLines; the position after its line end, or -1 when the buffer ends before the row does
 // or on an error.
@@ -191,6 +248,7 @@ int CsvReader::parseRow(int position)
         if (position == end && !m_atEnd)
             return -1;
         m_fieldEnds.push_back(int(m_row.size()));
+        m_row.push_back(',');
         if (position == end)
             return end;
         const char separator = data[position++];

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class QIODevice;
@@ -47,6 +48,8 @@ public:
     int fieldCount() const { return int(m_fieldEnds.size()); }
     // The field of the current row in column; empty when the row has no such column.
     QByteArray field(int column) const;
+    // The same field without a copy, for looking it up: valid only until the next row is read.
+    std::string_view fieldView(int column) const;
     // The line of the input on which the current row begins, the header's being line 1.
     int line() const { return m_rowLine; }
 
@@ -57,8 +60,12 @@ public:
     int errorColumn() const { return m_errorColumn; }
 
 private:
+    // What parsePlainRow gives for a row it leaves to parseRow.
+    static constexpr int notPlain = -2;
+
     bool fillBuffer();
     void skipByteOrderMark();
+    int parsePlainRow(int position);
     int parseRow(int position);
     int parseQuoted(int position, int fieldStart, int fieldLine);
     int fail(Error error, int line, int column);
@@ -76,7 +83,8 @@ private:
     Error m_error = Error::None;
     int m_errorLine = 0;
     int m_errorColumn = -1;
-    // The current row's fields unquoted and back to back, with where each one ends.
+    // The current row's fields unquoted, with one separator byte after each, and where each one
+    // ends.
     std::string m_row;
     std::vector<int> m_fieldEnds;
     QList<QByteArray> m_header;

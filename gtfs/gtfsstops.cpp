@@ -47,12 +47,15 @@ bool readStopRows(GtfsFeed &feed, const QSet<QByteArray> &stopIds, QHash<QByteAr
     const int longitudeColumn = table.column("stop_lon");
     const int parentColumn = table.column("parent_station");
     while (table.readRow()) {
-        const QByteArray id = table.field(idColumn);
-        if (!stopIds.contains(id))
-            continue;
+        // Every name is read, the route's or not: the table turns to its legacy encoding at its
+        // first line that is not UTF-8, wherever a route's stops stand, so that every import of
+        // the feed reads a stop's name alike.
         QString name;
         if (!table.name(nameColumn, name))
             break;
+        const QByteArray id = table.field(idColumn);
+        if (!stopIds.contains(id))
+            continue;
         rows.insert(
             id,
             {name, table.field(parentColumn), coordinate(table.field(latitudeColumn), table.field(longitudeColumn))});

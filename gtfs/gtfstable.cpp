@@ -83,11 +83,14 @@ QString GtfsTable::text(int column)
         if (isUtf8(bytes))
             return QString::fromUtf8(bytes).trimmed();
         m_legacyEncoding = true;
-        m_feed->m_warnings.append(
-            QCoreApplication::translate("GtfsImport", "%1 is not UTF-8 from line %2 on: it is read as %3")
-                .arg(m_fileName)
-                .arg(m_reader->line())
-                .arg(codePageName(m_feed->m_legacyCodePage)));
+        // A table read twice, as stops.txt is for parent stations, is told of once.
+        const QString warning
+            = QCoreApplication::translate("GtfsImport", "%1 is not UTF-8 from line %2 on: it is read as %3")
+                  .arg(m_fileName)
+                  .arg(m_reader->line())
+                  .arg(codePageName(m_feed->m_legacyCodePage));
+        if (!m_feed->m_warnings.contains(warning))
+            m_feed->m_warnings.append(warning);
     }
     return decodeCodePage(bytes, m_feed->m_legacyCodePage).trimmed();
 }

@@ -35,6 +35,8 @@ public:
     bool readRow() { return m_error.isEmpty() && m_reader->readRow(); }
     // The field of the current row in column; empty for a column the row or the table lacks.
     QByteArray field(int column) const { return m_reader->field(column); }
+    // The field without a copy, valid only until the next row: for looking up ids row by row.
+    std::string_view fieldView(int column) const { return m_reader->fieldView(column); }
     // The field as text, without the blanks around it. Feeds are UTF-8; from the first line that
     // is not, the table is read in the legacy encoding of the feed's language, with a warning.
     QString text(int column);

@@ -58,6 +58,8 @@ private slots:
     void importGtfsRefused();
     void speak();
     void speakWithoutVoice();
+    void importGtfsAll();
+    void renameStopAndDiff();
 };
 
 namespace {
@@ -281,6 +283,12 @@ void TestCli::usage_data()
     QTest::newRow("speak, voice with a path") << names({"speak", "--voice", "ru,../en", "a"}) << 2 << QStringList();
     QTest::newRow("speak, missing and replace")
         << names({"speak", "--missing", "--replace", "a"}) << 2 << QStringList();
+    QTest::newRow("diff of one folder") << names({"diff", "a"}) << 2 << QStringList();
+    QTest::newRow("rename-stop without --to") << names({"rename-stop", "--from", "A", "a"}) << 2 << QStringList();
+    QTest::newRow("rename-stop, --from2 alone")
+        << names({"rename-stop", "--from", "A", "--to", "B", "--from2", "C", "a"}) << 2 << QStringList();
+    QTest::newRow("import-gtfs --all with --route")
+        << names({"import-gtfs", "feed.zip", "--all", "--route", "12", "depot"}) << 2 << QStringList();
 }
 
 void TestCli::usage()
@@ -910,7 +918,8 @@ void TestCli::importGtfsRefused_data()
         QTest::newRow(hostileFeeds().at(index).name) << index;
 }
 
-// Every feed the import refuses ends the tool with status 2, its message and no folder.
+// Every feed the import refuses ends the tool with status 2, its message and no folder, for one
+// line and for all.
 void TestCli::importGtfsRefused()
 {
     QFETCH(int, index);
@@ -920,13 +929,122 @@ void TestCli::importGtfsRefused()
     const QString feedPath = dir.filePath(QStringLiteral("feed.zip"));
     QVERIFY(feed.write(feedPath));
     const QString folder = dir.filePath(QStringLiteral("route"));
-    const ToolRun run
-        = runTool({QStringLiteral("import-gtfs"), feedPath, QStringLiteral("--route"), QStringLiteral("12"), folder});
-    QCOMPARE(run.exitCode, 2);
-    QVERIFY2(run.err.startsWith(QByteArray("marvolt-route: ") + feed.message) && isOneLine(run.err),
-             run.err.constData());
-    QVERIFY(run.out.isEmpty());
-    QVERIFY(!QFileInfo::exists(folder));
+    for (const QStringList &line :
+         {QStringList{QStringLiteral("--route"), QStringLiteral("12")}, QStringList{QStringLiteral("--all")}}) {
+        const ToolRun run = runTool(QStringList{QStringLiteral("import-gtfs"), feedPath} + line + QStringList{folder});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.err.startsWith(QByteArray("marvolt-route: ") + feed.message) && isOneLine(run.err),
+                 run.err.constData());
+        QVERIFY(run.out.isEmpty());
+        QVERIFY(!QFileInfo::exists(folder));
+    }
+}
+
+// Every line of a feed with trips into a folder of its own, each byte for byte what importing
+// that line alone writes; a depot that holds one of the folders is refused whole.
+void TestCli::importGtfsAll()
+{
+    FeedFiles files = fixtureFeed();
+    files[QStringLiteral("routes.txt")] += "R12B,MGT,12,Второй,3\nRN2,MGT,N/2,Ночной,3\nRX,MGT,X,,3\nRZ,MGT,Z,,3\n";
+    files[QStringLiteral("trips.txt")] += "R12B,WD,T12B,,0,\nRN2,WD,TN2,,0,\nRX,WD,TX,,0,\n";
+    files[QStringLiteral("stop_times.txt")] += "T12B,10:00:00,10:00:00,SHK,1,0,0\nT12B,10:05:00,10:05:00,DEPO,2,0,0\n"
+                                               "TN2,11:00:00,11:00:00,DEPO,1,0,0\nTN2,11:05:00,11:05:00,VOK1,2,0,0\n";
+    QTemporaryDir dir;
+    const QString feed = dir.filePath(QStringLiteral("feed.zip"));
+    QVERIFY(writeFeed(feed, files));
+    const QString depot = dir.filePath(QStringLiteral("depot"));
+    QVERIFY(QDir().mkpath(depot + QStringLiteral("/other")));
+    const ToolRun run = runTool({QStringLiteral("import-gtfs"), feed, QStringLiteral("--all"), depot});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.err.isEmpty(), run.err.constData());
+    const QStringList lines = QString::fromUtf8(run.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.first(), depot + QStringLiteral(": The trips of route X have no stop times: it is left out"));
+    QVERIFY2(lines.at(1).startsWith(depot + QStringLiteral("/7: ")), qPrintable(lines.at(1)));
+    QCOMPARE(lines.last(), depot + QStringLiteral(": 4 route(s) imported, 34 stop times read"));
+    const QStringList folders{"12", "12_2", "7", "N_2", "other"};
+    QCOMPARE(QDir(depot).entryList(QDir::Dirs | QDir::NoDotAndDotDot), folders);
+
+    const QStringList ids{"R12", "R12B", "R7", "RN2"};
+    for (int index = 0; index < ids.size(); ++index) {
+        const QString alone = dir.filePath(QStringLiteral("alone/") + folders.at(index));
+        QCOMPARE(
+            runTool({QStringLiteral("import-gtfs"), feed, QStringLiteral("--route"), ids.at(index), alone}).exitCode,
+            0);
+        const QStringList written = QDir(alone).entryList(QDir::Files);
+        QCOMPARE(QDir(depot + QLatin1Char('/') + folders.at(index)).entryList(QDir::Files), written);
+        for (const QString &name : written) {
+            QByteArray expected;
+            QByteArray actual;
+            QVERIFY(readFile(alone + QLatin1Char('/') + name, expected));
+            QVERIFY(readFile(depot + QLatin1Char('/') + folders.at(index) + QLatin1Char('/') + name, actual));
+            QVERIFY2(actual == expected, qPrintable(folders.at(index) + QLatin1Char('/') + name));
+        }
+    }
+
+    QVERIFY(QDir(depot + QStringLiteral("/7")).removeRecursively());
+    const ToolRun clash = runTool({QStringLiteral("import-gtfs"), feed, QStringLiteral("--all"), depot});
+    QCOMPARE(clash.exitCode, 1);
+    QVERIFY2(isOneLine(clash.err) && clash.err.contains("already holds 12, 12_2, N_2; nothing was written"),
+             clash.err.constData());
+    QVERIFY(!QFileInfo::exists(depot + QStringLiteral("/7")));
+
+    // On a terminal the import tells how far it has got.
+    const QString fresh = dir.filePath(QStringLiteral("fresh"));
+    QProcess terminal;
+    terminal.start(QStringLiteral("script"),
+                   {QStringLiteral("-qec"),
+                    QStringLiteral("%1 import-gtfs %2 --all %3").arg(QStringLiteral(MARVOLT_ROUTE_TOOL), feed, fresh),
+                    QStringLiteral("/dev/null")});
+    QVERIFY(terminal.waitForFinished(30000));
+    QVERIFY2(terminal.readAll().contains("\r34 stop times read, 4 of 4 routes written"), "no progress shown");
+}
+
+// A stop renamed in a copy of the example, first on trial; then what diff says of the two.
+void TestCli::renameStopAndDiff()
+{
+    QTemporaryDir before;
+    QTemporaryDir after;
+    const QString original = exampleCopy(before);
+    const QString renamed = exampleCopy(after);
+    const QString missing = after.filePath(QStringLiteral("missing"));
+    const QStringList rename{QStringLiteral("rename-stop"), QStringLiteral("--from"),
+                             QStringLiteral("Центральный рынок"), QStringLiteral("--to"),
+                             QStringLiteral("Новый рынок")};
+    const ToolRun trial = runTool(rename + QStringList{QStringLiteral("--dry-run"), missing, renamed});
+    QCOMPARE(trial.exitCode, 2);
+    QVERIFY2(isOneLine(trial.err) && trial.err.contains(missing.toUtf8()), trial.err.constData());
+    QVERIFY2(trial.out.endsWith(renamed.toUtf8() + ": 6 text(s) would change; nothing was written\n"),
+             trial.out.constData());
+    const ToolRun unchanged = runTool({QStringLiteral("diff"), original, renamed});
+    QCOMPARE(unchanged.exitCode, 0);
+    QVERIFY(unchanged.out.isEmpty());
+
+    const ToolRun run = runTool(rename + QStringList{renamed});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out.count('\n'), 6);
+    QVERIFY(run.out.startsWith(
+        (renamed
+         + QStringLiteral(": stop 3, language 1: stop text \"Остановка Центральный рынок.\" → \"Остановка Новый "
+                          "рынок.\"\n"))
+            .toUtf8()));
+    const ToolRun text = runTool({QStringLiteral("diff"), original, renamed});
+    QCOMPARE(text.exitCode, 1);
+    QCOMPARE(
+        text.out.split('\n').at(1),
+        QByteArray("stop 3: stop text, language 1: \"Остановка Центральный рынок.\" → \"Остановка Новый рынок.\""));
+    const ToolRun json = runTool({QStringLiteral("diff"), QStringLiteral("--json"), original, renamed});
+    QCOMPARE(json.exitCode, 1);
+    const QJsonArray changes = QJsonDocument::fromJson(json.out).object().value(QStringLiteral("changes")).toArray();
+    QStringList kinds;
+    for (const QJsonValue &change : changes)
+        kinds.append(QStringLiteral("%1 %2/%3")
+                         .arg(change[QStringLiteral("kind")].toString())
+                         .arg(change[QStringLiteral("oldStop")].toInt())
+                         .arg(change[QStringLiteral("newStop")].toInt()));
+    QCOMPARE(kinds,
+             (QStringList{"next-stop-text 2/2", "stop-text 3/3", "side-name 3/3", "next-stop-text 9/9",
+                          "stop-text 10/10", "side-name 10/10"}));
+    QCOMPARE(runTool({QStringLiteral("diff"), original, missing}).exitCode, 2);
 }
 
 // Drafts of the example's entries without sound, in both of its languages: attached in ost.txt,

@@ -1,5 +1,6 @@
 #include "csvreader.h"
 #include "fixturefiles.h"
+#include "gtfsdepot.h"
 #include "gtfsfeeds.h"
 #include "gtfsimport.h"
 #include "routedata.h"
@@ -18,8 +19,11 @@ class TestGtfsImport : public QObject
 private slots:
     void csvRows_data();
     void csvRows();
+    void importedRoute_data();
     void importedRoute();
     void singleTrip();
+    void depotFolderNames_data();
+    void depotFolderNames();
     void routeList();
     void announcementWords_data();
     void announcementWords();
@@ -109,13 +113,31 @@ void TestGtfsImport::csvRows()
     QCOMPARE(byteReader.column("b"), rows.first().indexOf("b"));
 }
 
+void TestGtfsImport::importedRoute_data()
+{
+    QTest::addColumn<bool>("timeOrder");
+
+    QTest::newRow("stop times by trip") << false;
+    QTest::newRow("stop times in time order, trips scattered") << true;
+}
+
 // Line 12 with its second language: the stops, announcements, boards and positions as the
-// route files hold them.
+// route files hold them, whether the rows of a trip come together or not.
 void TestGtfsImport::importedRoute()
 {
+    QFETCH(bool, timeOrder);
+    FeedFiles files = fixtureFeed();
+    if (timeOrder) {
+        QByteArrayList rows = files.value(QStringLiteral("stop_times.txt")).trimmed().split('\n');
+        const QByteArray header = rows.takeFirst();
+        std::sort(rows.begin(), rows.end(), [](const QByteArray &left, const QByteArray &right) {
+            return left.split(',')[1] < right.split(',')[1];
+        });
+        files[QStringLiteral("stop_times.txt")] = header + '\n' + rows.join('\n') + '\n';
+    }
     QTemporaryDir dir;
     const QString feedPath = dir.filePath(QStringLiteral("feed.zip"));
-    QVERIFY(writeFeed(feedPath, fixtureFeed()));
+    QVERIFY(writeFeed(feedPath, files));
     const QString folder = dir.filePath(QStringLiteral("route"));
     RouteData route;
     QStringList notes;
@@ -151,6 +173,32 @@ void TestGtfsImport::singleTrip()
     QCOMPARE(route.backStationIndex(), route.stationCount());
     QCOMPARE(route.stationAt(0)->name[1], QString());
     QCOMPARE(route.stationAt(2)->nextName[0], QString());
+}
+
+void TestGtfsImport::depotFolderNames_data()
+{
+    QTest::addColumn<QStringList>("routes");
+    QTest::addColumn<QStringList>("folders");
+
+    QTest::newRow("plain") << QStringList{"12", "Т4", "B11"} << QStringList{"12", "Т4", "B11"};
+    QTest::newRow("separators and reserved characters") << QStringList{"N/2", "a\\b", "x:y*z?", "\"q\"<>|", "tab\tin"}
+                                                        << QStringList{"N_2", "a_b", "x_y_z_", "_q____", "tab_in"};
+    QTest::newRow("trailing dots and blanks")
+        << QStringList{"12.", " 7 .", "..", ""} << QStringList{"12", "7", "_", "__2"};
+    QTest::newRow("device names") << QStringList{"CON", "com1", "Lpt9.x", "CONSOLE"}
+                                  << QStringList{"CON_", "com1_", "Lpt9.x_", "CONSOLE"};
+    QTest::newRow("duplicates, any letter case")
+        << QStringList{"12", "12", "a", "A", "12_2", "12"} << QStringList{"12", "12_2", "a", "A_2", "12_2_2", "12_3"};
+    QTest::newRow("long name") << QStringList{QString(150, QLatin1Char('x'))}
+                               << QStringList{QString(100, QLatin1Char('x'))};
+}
+
+// Folder names that every file system a depot is carried on keeps apart.
+void TestGtfsImport::depotFolderNames()
+{
+    QFETCH(QStringList, routes);
+    QFETCH(QStringList, folders);
+    QCOMPARE(::depotFolderNames(routes), folders);
 }
 
 // Only routes with trips, by short name in natural order; with all of them on request.

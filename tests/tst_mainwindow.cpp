@@ -55,6 +55,9 @@ private slots:
     void boardTypesFromSettings();
     void checkShowsProblemOfUnsavedEdit();
     void importGtfsOpensRoute();
+    void importAllGtfsRoutes();
+    void depotFolder_data();
+    void depotFolder();
     void unreadableFeedIsReported();
     void droppedFolders();
     void windowStateRoundTrip();
@@ -120,7 +123,8 @@ QString TestMainWindow::makeRoute(const QString &name)
     QDir().mkpath(path);
     QFile file(path + QStringLiteral("/ost.txt"));
     if (file.open(QIODevice::WriteOnly))
-        file.write("\xEF\xBB\xBF" "12\\\\A\\\\B\\\\F11;R4;#080400;\r\n1 Остановка А\r\n  .wav\r\n2 END\r\n");
+        file.write("\xEF\xBB\xBF"
+                   "12\\\\A\\\\B\\\\F11;R4;#080400;\r\n1 Остановка А\r\n  .wav\r\n2 END\r\n");
     return path;
 }
 
@@ -409,7 +413,8 @@ void TestMainWindow::failedSaveKeepsTab()
     m_dialogs->answerMessage(QStringLiteral("Сохранить")).answerMessage(QStringLiteral("OK"));
     QMetaObject::invokeMethod(tabs(window), "tabCloseRequested", Q_ARG(int, 0));
     QCOMPARE(m_dialogs->seenTexts(),
-             (QStringList{QStringLiteral("Маршрут был изменен. Сохранить изменения?"), QStringLiteral("Ошибка сохранения маршрута!")}));
+             (QStringList{QStringLiteral("Маршрут был изменен. Сохранить изменения?"),
+                          QStringLiteral("Ошибка сохранения маршрута!")}));
     QCOMPARE(tabs(window)->count(), 1);
     QVERIFY(page(window, 0)->canSave());
 }
@@ -496,20 +501,70 @@ void TestMainWindow::importGtfsOpensRoute()
         return true;
     });
     m_dialogs->expect<QInputDialog>([&](QInputDialog *input) {
-        // Line 12 comes after line 7 in natural order.
+        // Line 12 comes after all lines and line 7 in natural order.
         routes = input->comboBoxItems();
-        input->setTextValue(routes.at(1));
+        input->setTextValue(routes.at(2));
         input->accept();
         return true;
     });
     m_dialogs->answerFile(folder);
     QVERIFY(QMetaObject::invokeMethod(&window, "onImportGtfsTriggered"));
     QCOMPARE(feedFolder, m_routes->path());
-    QCOMPARE(routes.size(), 2);
+    QCOMPARE(routes.size(), 3);
     QCOMPARE(tabs(window)->count(), 2);
     const RouteData &route = page(window, 1)->route();
     QCOMPARE(route.stationCount(), 10);
     QVERIFY(route.stationAt(0)->coordinate.isValid());
+}
+
+// "Все маршруты" imports every line into the empty folder chosen, and opens them on request.
+void TestMainWindow::importAllGtfsRoutes()
+{
+    const QString feed = m_routes->filePath(QStringLiteral("feed.zip"));
+    QVERIFY(writeFeed(feed, fixtureFeed()));
+    const QString depot = m_routes->filePath(QStringLiteral("depot"));
+    QVERIFY(QDir().mkpath(depot));
+    MainWindow window;
+    m_dialogs->answerFile(feed);
+    m_dialogs->expect<QInputDialog>([](QInputDialog *input) {
+        input->setTextValue(input->comboBoxItems().first());
+        input->accept();
+        return true;
+    });
+    m_dialogs->answerFile(depot).answerMessage(QStringLiteral("Да"), QStringLiteral("Открыть 2 маршрутов?"));
+    QVERIFY(QMetaObject::invokeMethod(&window, "onImportGtfsTriggered"));
+    QCOMPARE(QDir(depot).entryList(QDir::Dirs | QDir::NoDotAndDotDot), (QStringList{"12", "7"}));
+    QCOMPARE(tabs(window)->count(), 2);
+    QCOMPARE(tabs(window)->tabText(0), QStringLiteral("7"));
+    QCOMPARE(page(window, 1)->route().stationCount(), 10);
+}
+
+void TestMainWindow::depotFolder_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QStringList>("tabs");
+
+    QTest::newRow("all routes") << QStringLiteral("Да") << QStringList{"7", "12"};
+    QTest::newRow("the folder itself") << QStringLiteral("Нет") << QStringList{"depot"};
+}
+
+// A folder without a route that holds route folders offers to open them all; else it opens with
+// the example route, as any folder without a route.
+void TestMainWindow::depotFolder()
+{
+    QFETCH(QString, answer);
+    QFETCH(QStringList, tabs);
+    makeRoute(QStringLiteral("depot/12"));
+    makeRoute(QStringLiteral("depot/7"));
+    QVERIFY(QDir().mkpath(m_routes->filePath(QStringLiteral("depot/empty"))));
+    MainWindow window;
+    m_dialogs->answerMessage(answer, QStringLiteral("В папке 2 маршрутов. Открыть все?"));
+    window.openRouteFolder(m_routes->filePath(QStringLiteral("depot")));
+    QStringList opened;
+    for (int index = 0; index < ::tabs(window)->count(); ++index)
+        opened.append(::tabs(window)->tabText(index));
+    QCOMPARE(opened, tabs);
+    QCOMPARE(page(window, 0)->route().stationCount(), answer == QStringLiteral("Да") ? 1 : 6);
 }
 
 // A file that is no feed is said so, and nothing else is asked.

@@ -75,13 +75,20 @@ public:
             text);
     }
 
-    // The next file dialog is answered with path: a file, or a folder in the folder modes.
+    // The next file dialog is answered with path: a file, or a folder in the folder modes. A
+    // folder is shown and taken as it is. A file name is put into the name field, which takes it
+    // only while it has no focus; a window that becomes active late gives the field the focus.
     DialogGuard &answerFile(const QString &path)
     {
         return expect<QFileDialog>([path](QFileDialog *dialog) {
-            if (dialog->fileMode() == QFileDialog::Directory) {
+            const QFileDialog::FileMode mode = dialog->fileMode();
+            // getExistingDirectory() asks in a mode of its own, DirectoryOnly.
+            if (mode != QFileDialog::AnyFile && mode != QFileDialog::ExistingFile
+                && mode != QFileDialog::ExistingFiles) {
                 dialog->setDirectory(path);
             } else {
+                if (QWidget *field = dialog->focusWidget())
+                    field->clearFocus();
                 dialog->setDirectory(QFileInfo(path).absolutePath());
                 dialog->selectFile(QFileInfo(path).fileName());
             }
