@@ -5,8 +5,16 @@
 # make fuzz       runs every fuzzer (route files, GTFS feeds) for FUZZ_SECONDS seconds, one after the other
 # make screenshots  renders the README's pictures of the editor into docs/images
 # make package    builds, and leaves the Debian package marvolt_<version>_<arch>.deb in build/
+#
+# Qt 5 is the default; QT=6 builds the same sources with Qt 6 in a folder of its own
+# (build-qt6), for every target above: "make QT=6 test", "make QT=6 run", "make QT=6 package".
 
+QT ?= 5
+ifeq ($(QT),5)
 BUILD_DIR ?= build
+else
+BUILD_DIR ?= build-qt$(QT)
+endif
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 EXAMPLE_COPY = $(BUILD_DIR)/example/route-12
@@ -27,10 +35,10 @@ SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:check_initial
 all: build
 
 deps:
-	./scripts/install-deps.sh
+	./scripts/install-deps.sh $(QT)
 
 configure: deps
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DMARVOLT_QT=$(QT)
 
 build: configure
 	cmake --build $(BUILD_DIR) -j$(JOBS)
@@ -49,14 +57,14 @@ test-shuffled: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS) -L shuffled --schedule-random
 
 test-asan: deps
-	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DMARVOLT_SANITIZE=ON
+	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DMARVOLT_QT=$(QT) -DMARVOLT_SANITIZE=ON
 	cmake --build $(ASAN_DIR) -j$(JOBS)
 	cd $(ASAN_DIR) && $(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS) -LE shuffled
 
 # The fuzzers need clang's libFuzzer, so they have a build folder of their own; the normal
 # build stays on g++.
 fuzz: deps
-	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DMARVOLT_FUZZ=ON
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DMARVOLT_QT=$(QT) -DMARVOLT_FUZZ=ON
 	cmake --build $(FUZZ_DIR) -j$(JOBS) --target $(FUZZ_TARGETS)
 	./scripts/fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 

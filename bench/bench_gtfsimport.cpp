@@ -238,7 +238,7 @@ qint64 statusKilobytes(const QByteArray &key)
     if (!file.open(QIODevice::ReadOnly))
         return -1;
     for (const QByteArray &line : file.readAll().split('\n')) {
-        if (line.startsWith(key + ':'))
+        if (line.startsWith(QByteArray(key + ':')))
             return line.mid(key.size() + 1).trimmed().split(' ').value(0).toLongLong();
     }
     return -1;

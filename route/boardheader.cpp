@@ -58,7 +58,11 @@ QByteArray modeSuffix(int mode)
 
 void parseColorList(const QByteArray &list, int &number, int &start, int &destination)
 {
-    const QList<QByteArray> colors = list.split(',');
+    QList<QByteArray> colors;
+    forEachField(list, ',', [&colors](const QByteArray &field) {
+        colors.append(field);
+        return colors.size() < 3;
+    });
     auto color = [&colors](int index, int missing) {
         if (index >= colors.size())
             return missing;
@@ -116,8 +120,10 @@ void BoardHeader::readFirstLine(const QByteArray &line)
         mode = parseModeSuffix(dest);
     startingPoint[0] = fieldText(start);
     destination[0] = fieldText(dest);
-    for (const QByteArray &item : rest.split(';'))
+    forEachField(rest, ';', [this](const QByteArray &item) {
         readItem(item);
+        return true;
+    });
 }
 
 void BoardHeader::readItem(const QByteArray &item)

@@ -5,6 +5,7 @@
 #include "keytoken.h"
 #include "linereader.h"
 #include "routedata.h"
+#include "textrules.h"
 #include "routedefaults.h"
 
 #include <QtNumeric>
@@ -66,10 +67,11 @@ bool readStationLine(RouteData &route, const QByteArray &line)
     // Only the blank separates fields, any number of them; a tab stays inside its field.
     // The first field is the stop number.
     QList<QByteArray> fields;
-    for (const QByteArray &field : line.split(' ')) {
+    forEachField(line, ' ', [&fields](const QByteArray &field) {
         if (!field.isEmpty())
             fields.append(field);
-    }
+        return fields.size() < 4;
+    });
     readPosition(*station, fields.mid(1));
     return true;
 }

@@ -27,6 +27,19 @@ bool isUtf8(const QByteArray &bytes);
 // Empty and pure ASCII input counts as UTF-8.
 bool looksLikeUtf8(const QByteArray &bytes);
 
+// Calls take with each field of bytes between separators, in order, until take returns false.
+// No list of all the fields is made, so that a line of a million separators costs no memory.
+template <typename Take> void forEachField(const QByteArray &bytes, char separator, Take take)
+{
+    int start = 0;
+    for (;;) {
+        const int end = bytes.indexOf(separator, start);
+        if (!take(bytes.mid(start, end < 0 ? -1 : end - start)) || end < 0)
+            return;
+        start = end + 1;
+    }
+}
+
 enum FileKind { OtherFile = 0, SoundFile = 1, TextFile = 2 };
 
 // SoundFile for names ending in ".wav", ".mp3" or ".ape", TextFile for ".txt" (any letter

@@ -8,30 +8,54 @@
 # Qt's linguist tools build the translations, Qt's own translations show its dialogs in the
 # user's language, and the desktop and AppStream validators check the installed program.
 # Idempotent: asks apt only when dpkg reports a package missing.
+#
+# Usage: install-deps.sh [5|6], the Qt major version to build with (5 by default). Qt 6 also
+# takes Core5Compat, whose QTextCodec the tests hold the project's own code page tables against.
 set -eu
 
-PACKAGES="
-cmake
-g++
-make
+QT_PACKAGES_5="
 qtbase5-dev
 qtbase5-dev-tools
 qttools5-dev-tools
 qtmultimedia5-dev
 libqt5multimedia5-plugins
+qtpositioning5-dev
+qttools5-dev
+qttranslations5-l10n
+"
+QT_PACKAGES_6="
+qt6-base-dev
+qt6-base-dev-tools
+libqt6opengl6-dev
+qt6-multimedia-dev
+qt6-positioning-dev
+qt6-5compat-dev
+qt6-tools-dev
+qt6-tools-dev-tools
+qt6-l10n-tools
+qt6-translations-l10n
+"
+case "${1:-5}" in
+5) QT_PACKAGES=$QT_PACKAGES_5 ;;
+6) QT_PACKAGES=$QT_PACKAGES_6 ;;
+*) echo "usage: $0 [5|6]" >&2; exit 2 ;;
+esac
+
+PACKAGES="
+cmake
+g++
+make
+$QT_PACKAGES
 gstreamer1.0-plugins-base
 gstreamer1.0-plugins-good
 gstreamer1.0-libav
 dbus-daemon
-qtpositioning5-dev
 clang
 libclang-rt-14-dev
 libzip-dev
 libespeak-ng-dev
 espeak-ng-data
 pkg-config
-qttools5-dev
-qttranslations5-l10n
 desktop-file-utils
 appstream
 "

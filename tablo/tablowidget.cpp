@@ -288,25 +288,30 @@ bool TabloWidget::stepSlideUp(TabloEffectState &state)
     return false;
 }
 
-int TabloWidget::pitchFor(const QSize &size) const
+int TabloWidget::pitchFor(const QSize &size, int edge, int largest) const
 {
-    int pitch = (size.width() - 2 * margin) / cols;
-    if (size.height() < 2 * margin + rows * pitch)
-        pitch = (size.height() - 2 * margin) / rows;
-    return qMin(pitch, maxPitch);
+    int pitch = (size.width() - 2 * edge) / cols;
+    if (size.height() < 2 * edge + rows * pitch)
+        pitch = (size.height() - 2 * edge) / rows;
+    return qMin(pitch, largest);
 }
 
+// The dots lie on whole pixels of the device: on a screen scaled by 1.25 a pitch of whole
+// logical pixels would give dots of two sizes, so the board is laid out in device pixels.
 void TabloWidget::paintDots(QPainter &painter, const QSize &size) const
 {
     if (!pixels)
         return;
-    const int pitch = pitchFor(size);
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    const int edge = qRound(margin * ratio);
+    const int pitch = pitchFor((QSizeF(size) * ratio).toSize(), edge, qRound(maxPitch * ratio));
     if (pitch <= 0)
         return;
-    painter.fillRect(0, 0, 2 * margin + cols * pitch, 2 * margin + rows * pitch, Qt::black);
+    painter.save();
+    painter.scale(1 / ratio, 1 / ratio);
+    painter.fillRect(0, 0, 2 * edge + cols * pitch, 2 * edge + rows * pitch, Qt::black);
     // A dark line between dots once they are large enough to spare one.
     const int dotSize = pitch > 2 ? pitch - 1 : pitch;
-    painter.save();
     painter.setPen(Qt::NoPen);
     // Dots of one colour go to the painter in batches: one call per dot costs more than the
     // dot itself on a board of thousands of LEDs.
@@ -327,7 +332,7 @@ void TabloWidget::paintDots(QPainter &painter, const QSize &size) const
                 painter.setBrush(QColor(QRgb(colour)));
                 brushColour = colour;
             }
-            batch[batched++] = QRect(margin + col * pitch, margin + row * pitch, dotSize, dotSize);
+            batch[batched++] = QRect(edge + col * pitch, edge + row * pitch, dotSize, dotSize);
         }
     }
     painter.drawRects(batch, batched);

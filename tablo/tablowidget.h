@@ -117,7 +117,8 @@ private:
     void drawGlyph(const TabloFont &font, int glyphIndex, int columns, int x, int y);
     // The part of a region that lies on the board; empty when none does.
     QRect boardRegion(int x, int y, int w, int h) const;
-    int pitchFor(const QSize &size) const;
+    // The dot pitch that fits size, each edge of the board edge wide, at most largest.
+    int pitchFor(const QSize &size, int edge, int largest) const;
     // Records that a text with glyph tops on row y lost columns, in the rows it covers inside
     // the clip.
     void markClipped(int y, int height);

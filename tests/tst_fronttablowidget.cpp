@@ -940,7 +940,7 @@ void TestFrontTabloWidget::clicks()
     QTest::mouseClick(&preview, Qt::RightButton);
     QVERIFY(!preview.isAnimating());
 
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2));
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), preview.mapToGlobal(QPoint(2, 2)));
     QApplication::sendEvent(&preview, &event);
     QCOMPARE(menu.count(), 1);
     // The release that ends the context menu does not count as a click.

@@ -70,9 +70,12 @@ void drawSpaced(TabloWidget &board, const QString &text, int x, int y, const Tab
         x = board.drawText(QString(character), x, y, font) + gap;
 }
 
-QImage painted(const TabloWidget &board, const QSize &size)
+// The board painted into an image of size at the scale of a high-density screen: the image has
+// scale times as many pixels each way.
+QImage painted(const TabloWidget &board, const QSize &size, qreal scale = 1)
 {
-    QImage image(size, QImage::Format_RGB32);
+    QImage image((QSizeF(size) * scale).toSize(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     image.fill(Qt::white);
     QPainter painter(&image);
     board.paintDots(painter, size);
@@ -491,19 +494,28 @@ void TestTabloWidget::geometry()
 void TestTabloWidget::paintPitchAndDotSize_data()
 {
     QTest::addColumn<QSize>("size");
+    QTest::addColumn<qreal>("scale");
+    // In pixels of the image: the board's edge, the distance of dots and their size.
+    QTest::addColumn<int>("edge");
     QTest::addColumn<int>("pitch");
     QTest::addColumn<int>("dotSize");
 
-    QTest::newRow("300 wide") << QSize(300, 100) << 2 << 2;
-    QTest::newRow("600 wide") << QSize(600, 100) << 4 << 3;
-    QTest::newRow("420 wide") << QSize(420, 100) << 3 << 2;
-    QTest::newRow("low widget") << QSize(600, 40) << 2 << 2;
-    QTest::newRow("very wide") << QSize(2000, 400) << 4 << 3;
+    QTest::newRow("300 wide") << QSize(300, 100) << 1.0 << 2 << 2 << 2;
+    QTest::newRow("600 wide") << QSize(600, 100) << 1.0 << 2 << 4 << 3;
+    QTest::newRow("420 wide") << QSize(420, 100) << 1.0 << 2 << 3 << 2;
+    QTest::newRow("low widget") << QSize(600, 40) << 1.0 << 2 << 2 << 2;
+    QTest::newRow("very wide") << QSize(2000, 400) << 1.0 << 2 << 4 << 3;
+    // On scaled screens the dots still lie on whole pixels, all of one size.
+    QTest::newRow("420 wide at 1.25") << QSize(420, 100) << 1.25 << 3 << 4 << 3;
+    QTest::newRow("very wide at 1.25") << QSize(2000, 400) << 1.25 << 3 << 5 << 4;
+    QTest::newRow("300 wide at 2") << QSize(300, 100) << 2.0 << 4 << 4 << 3;
 }
 
 void TestTabloWidget::paintPitchAndDotSize()
 {
     QFETCH(QSize, size);
+    QFETCH(qreal, scale);
+    QFETCH(int, edge);
     QFETCH(int, pitch);
     QFETCH(int, dotSize);
 
@@ -516,11 +528,11 @@ void TestTabloWidget::paintPitchAndDotSize()
             board.fillRect(col, row, 1, 1);
         }
     }
-    const QImage image = painted(board, size);
+    const QImage image = painted(board, size, scale);
     const QRgb black = qRgb(0, 0, 0);
     for (int row = 0; row < 16; ++row) {
         for (int col = 0; col < 128; ++col) {
-            const QPoint corner(2 + col * pitch, 2 + row * pitch);
+            const QPoint corner(edge + col * pitch, edge + row * pitch);
             const QRgb colour = board.dot(col, row) == 0 ? black : QRgb(0xff000000u | uint(board.dot(col, row)));
             QCOMPARE(image.pixel(corner), colour);
             QCOMPARE(image.pixel(corner + QPoint(dotSize - 1, dotSize - 1)), colour);
@@ -531,11 +543,11 @@ void TestTabloWidget::paintPitchAndDotSize()
         }
     }
     QCOMPARE(image.pixel(0, 0), black);
-    QCOMPARE(image.pixel(3 + 128 * pitch, 3 + 16 * pitch), black);
-    if (size.width() > 4 + 128 * pitch)
-        QCOMPARE(image.pixel(4 + 128 * pitch, 0), qRgb(255, 255, 255));
-    if (size.height() > 4 + 16 * pitch)
-        QCOMPARE(image.pixel(0, 4 + 16 * pitch), qRgb(255, 255, 255));
+    QCOMPARE(image.pixel(2 * edge - 1 + 128 * pitch, 2 * edge - 1 + 16 * pitch), black);
+    if (image.width() > 2 * edge + 128 * pitch)
+        QCOMPARE(image.pixel(2 * edge + 128 * pitch, 0), qRgb(255, 255, 255));
+    if (image.height() > 2 * edge + 16 * pitch)
+        QCOMPARE(image.pixel(0, 2 * edge + 16 * pitch), qRgb(255, 255, 255));
 }
 
 void TestTabloWidget::paintEventPaintsDots()

@@ -34,5 +34,10 @@ void installTranslations(QCoreApplication &app, const QLocale &locale)
     // qtbase_ru.qm and the other modules' files, and QTranslator loads those along with it.
     const QString language = locale.language() == QLocale::Russian ? QStringLiteral("ru") : QStringLiteral("en");
     install(app, QLatin1String("marvolt_") + language, QStringLiteral(":/translations"));
-    install(app, QLatin1String("qt_") + language, QLibraryInfo::location(QLibraryInfo::TranslationsPath));
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    const QString qtTranslations = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+#else
+    const QString qtTranslations = QLibraryInfo::location(QLibraryInfo::TranslationsPath);
+#endif
+    install(app, QLatin1String("qt_") + language, qtTranslations);
 }
