@@ -138,6 +138,54 @@
         <source>Маршрут был изменен. Сохранить изменения?</source>
         <translation>The route has been changed. Save the changes?</translation>
     </message>
+    <message>
+        <source>Ctrl+W</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Следующий маршрут</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+Tab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Предыдущий маршрут</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Tab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>В папке %1 маршрутов. Открыть все?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Да</source>
+        <translation type="unfinished">Yes</translation>
+    </message>
+    <message>
+        <source>Нет</source>
+        <translation type="unfinished">No</translation>
+    </message>
+    <message>
+        <source>Все маршруты</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Выберите пустую папку для маршрутов</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Папка %1 не пуста.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Открыть %1 маршрутов?</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -419,6 +467,14 @@
     <message>
         <source>Строка «%1» не помещается на табло.</source>
         <translation>The line “%1” does not fit on the board.</translation>
+    </message>
+    <message>
+        <source>Звук объявления — только черновик синтезатора речи: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Название остановки «%1» не помещается на боковом табло.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -999,6 +1055,66 @@ after the doors open</translation>
     <message>
         <source>Синий</source>
         <translation>Blue</translation>
+    </message>
+    <message>
+        <source>Озвучить тексты остановки синтезатором речи в черновой звуковой файл и прикрепить его</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Озвучить</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Остановка %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Некоторые тексты не сохранятся так, как введены. Сохранить всё равно?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation type="unfinished">Save</translation>
+    </message>
+    <message>
+        <source>Файлы маршрута изменены на диске: %1. Перезаписать?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Перезаписать</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Следующая вкладка</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Предыдущая вкладка</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Следующая остановка списка</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Предыдущая остановка списка</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Не удалось прочитать файл %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>У остановки нет текста на этом языке.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>У синтезатора речи нет голоса «%1».</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Не удалось записать файл %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -52,12 +52,84 @@
         <translation>Рейс %1 относится к route_id %2, а не к маршруту %3</translation>
     </message>
     <message>
-        <source>stop_times.txt has a stop_sequence that is no number: %1</source>
-        <translation>В stop_times.txt значение stop_sequence не число: %1</translation>
-    </message>
-    <message>
         <source>The trips of route %1 have no stop times</source>
         <translation>У рейсов маршрута %1 нет времён прохождения остановок</translation>
+    </message>
+    <message>
+        <source>The trips of route %1 have no stop times: it is left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The feed has no route with trips</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 already holds %2; nothing was written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The feed names a file outside its folder: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The feed holds %1 twice: %2 and %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name cleaned: &quot;%1&quot; is now &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There are no announcement words for the language %1: the English ones are used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 claims to unpack to %2 bytes, more than its %3 packed bytes can hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not UTF-8 from line %2 on: it is read as %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a name of more than %1 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, line %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, column %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 unpacks to more than the %2 bytes it claims</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the quote that opens the field is not closed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a field of more than %1 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a row of more than %1 fields</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>trip %1 has stop_sequence %2 twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>trip %1 has more than %2 stops (see --max-stops)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stop_sequence &quot;%1&quot; is no number</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -95,16 +167,8 @@
         <translation>Тексты для измерения.</translation>
     </message>
     <message>
-        <source>Check the routes of the FOLDERs for what the unit would announce or show wrong. Exit status 0 when no route has errors, 1 when one has, 2 when a route cannot be read.</source>
-        <translation>Проверить маршруты из папок FOLDER: что блок объявит или покажет не так. Код выхода 0, если ни в одном маршруте нет ошибок, 1, если есть, 2, если маршрут не читается.</translation>
-    </message>
-    <message>
         <source>The route folders.</source>
         <translation>Папки маршрутов.</translation>
-    </message>
-    <message>
-        <source>Create a route folder for one line of a GTFS feed: its stops in both directions with names and positions, generated announcements, the route number and terminal stops on the boards. FOLDER must be empty or absent. With --list, print the feed&apos;s routes instead.</source>
-        <translation>Создать папку маршрута для одной линии из данных GTFS: остановки в обоих направлениях с названиями и координатами, составленные объявления, номер маршрута и конечные остановки на табло. FOLDER должна быть пустой или отсутствовать. С --list вместо этого вывести маршруты из данных.</translation>
     </message>
     <message>
         <source>The GTFS feed, a zip file.</source>
@@ -123,10 +187,6 @@
         <translation>Язык из translations.txt для второго языка маршрута.</translation>
     </message>
     <message>
-        <source>Print the routes of the feed: id, short name, long name and the trips of each direction, separated by tabs.</source>
-        <translation>Вывести маршруты из данных: id, короткое название, полное название и число рейсов в каждом направлении, через табуляцию.</translation>
-    </message>
-    <message>
         <source>import-gtfs --list expects FEED only.</source>
         <translation>import-gtfs --list ожидает только FEED.</translation>
     </message>
@@ -135,18 +195,8 @@
         <translation>import-gtfs ожидает FEED, --route NAME и FOLDER.</translation>
     </message>
     <message>
-        <source>Print the problems as JSON: an object per folder, a list of them for several.</source>
-        <translation>Вывести проблемы в JSON: объект на каждую папку, список объектов для нескольких папок.</translation>
-    </message>
-    <message>
         <source>Fail on warnings as well as on errors.</source>
         <translation>Завершаться с ошибкой не только при ошибках, но и при предупреждениях.</translation>
-    </message>
-    <message>
-        <source>marvolt-route: cannot read the station list of %1.
-</source>
-        <translation>marvolt-route: не удалось прочитать список остановок %1.
-</translation>
     </message>
     <message>
         <source>The board font by name: Font32, Font20, Font16, Font12, Font10Bold, Font10Thin, Font8Bold, Font8Thin, Digits16, Digits20, Digits24 or Digits32.</source>
@@ -299,6 +349,288 @@ Options:
     <message>
         <source>no problems</source>
         <translation>проблем нет</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 in %4 of %5 folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stop text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>next-stop text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>side-board name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sound attached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sound detached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>text attached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>text detached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>position set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>position removed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>radius</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>advertising text attached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>advertising text detached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>advertising order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>next-stop layout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>return direction starts at</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>languages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check the routes of the FOLDERs for what the unit would announce or show wrong. Every folder is checked; the exit status is the worst: 0 when no route has errors, 1 when one has, 2 when a route cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create a route folder for one line of a GTFS feed: its stops in both directions with names and positions, generated announcements, the route number and terminal stops on the boards. FOLDER must be empty or absent. With --all, create one for every line that has trips, each in a folder of FOLDER named after the line. With --list, print the feed&apos;s routes instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speak voice drafts of the announcements of FOLDER with espeak-ng: for each entry, the texts the unit announces in each language of the route, into tts_&lt;entry number&gt;_&lt;voice&gt;.wav, attached to the entry in ost.txt. Recorded files are never replaced.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print what changed from the route of OLD to that of NEW: stops added, removed, moved and renamed, their texts, files, positions and radii, the board headers, the settings and texts of script.txt, the advertising list, the next-stop layout and the language count. Exit status 0 when they are equal, 1 when they differ, 2 when one cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The route folder as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The route folder as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename a stop in every route given, with what follows from it as in the editor: the side-board name and the next-stop text of the stop before, where they were made from the old name; texts written by hand stay. The stop is found by its name without the stop word. Prints what changed per folder; a folder that cannot be read or written is reported and the others go on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only the entries numbered A to B, as ost.txt counts them from 1; A alone is one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speak the entries without any sound file (the default).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speak the entries whose only sound files are drafts as well, replacing those drafts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The espeak-ng voice of the first language (ru, en, en-US...), and after a comma of the second; by default the language of the stop word, else Russian for Cyrillic texts and English for Latin ones.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Words per minute, %1 to %2 (default %3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the files and their texts only; write nothing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>speak: give either --missing or --replace.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>speak: --stops must be A-B or A, entry numbers from 1 with A not above B.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>speak: --rate must be a whole number from %1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>speak: --voice takes one language tag such as ru or en-US for each of the two languages at most, separated by a comma.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>language %1: the route does not tell which it is; give its voice with --voice. Nothing is spoken in it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>language %1: espeak-ng has no voice &quot;%2&quot;. Nothing is spoken in it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n file(s) to write
+</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n file(s) written, %2 s in all
+</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The language of the announcement words when the feed names none in feed_info.txt or agency.txt (default ru).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The word in front of a stop&apos;s name in its announcement.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The words in front of the next stop&apos;s name in its announcement.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take parenthesised remarks out of the stop names and collapse blanks; the names changed are listed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The most stops a trip may have (default %1); a feed with a longer trip is refused.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the routes of the feed that have trips, in natural order of their short names: id, short name, long name and the trips of each direction, separated by tabs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import every route that has trips, reading the feed once, into FOLDER/&lt;short name&gt;; FOLDER must not hold any of these folders yet. With --list: print the routes without trips as well.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>import-gtfs --all imports every route: it takes no --route or --trip.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>import-gtfs: --max-stops must be a whole number from 1 on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n problem(s): %2; &quot;%3 check %1&quot; lists them</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Print the report as JSON, with the time of the check and the program version: the object of the folder, or for several an object listing theirs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print a line per problem code with its counts over all folders instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot read %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 stop times read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, %1 of %2 routes written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n route(s) imported, %2 stop times read</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Print the changes as JSON: each with its kind, the stop numbers in both versions, the language and the old and new values.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The stop&apos;s name in the first language, without the stop word.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its new name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The same stop&apos;s name in the second language.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its new name in the second language.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print what would change, and write nothing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rename-stop expects --from OLD and --to NEW.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rename-stop: give --from2 and --to2 together.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: stop %2, language %3: %4 &quot;%5&quot; → &quot;%6&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: no stop &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n text(s) would change; nothing was written</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 </TS>
