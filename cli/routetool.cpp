@@ -7,31 +7,20 @@
 #include "folderargument.h"
 #include "fronttablotype.h"
 #include "fronttablowidget.h"
-#include "gtfsimport.h"
 #include "routedata.h"
 #include "checkreport.h"
 #include "routedump.h"
-#include "speechsynthesizer.h"
-#include "voicedrafts.h"
 #include "tablofont.h"
 
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
 #include <QIODevice>
-#include <QRegularExpression>
 #include <QSaveFile>
 
 #include <limits>
 
 namespace {
-
-const QString toolName = QStringLiteral("marvolt-route");
-
-QString folderOf(const QCommandLineParser &parser)
-{
-    return folderArgument(parser.positionalArguments().at(0));
-}
 
 // Two columns, the names padded to the longest, as in the help of other tools.
 QString columns(const QList<QPair<QString, QString>> &rows)
@@ -91,16 +80,14 @@ QCommandLineOption helpOption()
     return QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, RouteTool::tr("Show this help."));
 }
 
-struct IntegerOption
-{
-    QString name;
-    int minimum;
-    int maximum;
-    int *value;
-};
+} // namespace
 
-// An absent option keeps its default; false when the value is no whole number in range.
-bool readInteger(const QCommandLineParser &parser, const IntegerOption &option)
+QString RouteTool::folderOf(const QCommandLineParser &parser)
+{
+    return folderArgument(parser.positionalArguments().at(0));
+}
+
+bool RouteTool::readInteger(const QCommandLineParser &parser, const IntegerOption &option)
 {
     if (!parser.isSet(option.name))
         return true;
@@ -111,8 +98,6 @@ bool readInteger(const QCommandLineParser &parser, const IntegerOption &option)
     *option.value = number;
     return true;
 }
-
-} // namespace
 
 RouteTool::RouteTool(QIODevice &out, QIODevice &err)
     : m_out(out)
@@ -192,270 +177,6 @@ QList<RouteTool::Command> RouteTool::commands()
          &RouteTool::renameStop,
          true},
     };
-}
-
-QList<QCommandLineOption> RouteTool::speakOptions()
-{
-    return {
-        {QStringLiteral("stops"),
-         tr("Only the entries numbered A to B, as ost.txt counts them from 1; A alone is one."), QStringLiteral("A-B")},
-        {QStringLiteral("missing"), tr("Speak the entries without any sound file (the default).")},
-        {QStringLiteral("replace"),
-         tr("Speak the entries whose only sound files are drafts as well, replacing those drafts.")},
-        {QStringLiteral("voice"),
-         tr("The espeak-ng voice of the first language (ru, en, en-US...), and after a comma of the second; by "
-            "default the language of the stop word, else Russian for Cyrillic texts and English for Latin ones."),
-         QStringLiteral("LANG[,LANG]")},
-        {QStringLiteral("rate"),
-         tr("Words per minute, %1 to %2 (default %3).")
-             .arg(SpeechSynthesizer::minimumRate)
-             .arg(SpeechSynthesizer::maximumRate)
-             .arg(SpeechSynthesizer::defaultRate),
-         QStringLiteral("N")},
-        {QStringLiteral("dry-run"), tr("Print the files and their texts only; write nothing.")},
-    };
-}
-
-namespace {
-
-// "A-B" or "A", entry numbers from 1, as indexes of the stop list; false when it is neither.
-bool readStopRange(const QString &text, VoiceDraftRequest &request)
-{
-    const QStringList bounds = text.split(QLatin1Char('-'));
-    bool firstOk = false;
-    bool lastOk = false;
-    const int first = bounds.first().toInt(&firstOk);
-    const int last = bounds.last().toInt(&lastOk);
-    if (bounds.size() > 2 || !firstOk || !lastOk || first < 1 || last < first)
-        return false;
-    request.first = first - 1;
-    request.last = last - 1;
-    return true;
-}
-
-} // namespace
-
-int RouteTool::speak(const QCommandLineParser &parser)
-{
-    const QString name = QStringLiteral("speak");
-    VoiceDraftRequest request;
-    if (parser.isSet(QStringLiteral("missing")) && parser.isSet(QStringLiteral("replace")))
-        return usageError(tr("speak: give either --missing or --replace."), name);
-    if (parser.isSet(QStringLiteral("replace")))
-        request.mode = VoiceDraftMode::Replace;
-    if (parser.isSet(QStringLiteral("stops")) && !readStopRange(parser.value(QStringLiteral("stops")), request))
-        return usageError(tr("speak: --stops must be A-B or A, entry numbers from 1 with A not above B."), name);
-    int rate = SpeechSynthesizer::defaultRate;
-    if (!readInteger(parser,
-                     {QStringLiteral("rate"), SpeechSynthesizer::minimumRate, SpeechSynthesizer::maximumRate, &rate}))
-        return usageError(tr("speak: --rate must be a whole number from %1 to %2.")
-                              .arg(SpeechSynthesizer::minimumRate)
-                              .arg(SpeechSynthesizer::maximumRate),
-                          name);
-    // A voice is part of the draft's file name, so it may hold nothing that leads elsewhere.
-    static const QRegularExpression voices(QStringLiteral("^([A-Za-z0-9-]*)(,[A-Za-z0-9-]*)?$"));
-    if (!voices.match(parser.value(QStringLiteral("voice"))).hasMatch())
-        return usageError(tr("speak: --voice takes one language tag such as ru or en-US for each of the two "
-                             "languages at most, separated by a comma."),
-                          name);
-    const QString folder = folderOf(parser);
-    RouteData route;
-    if (!route.load(routePath(folder)))
-        return failToRead(route, folder);
-    request.alternating = route.looksAlternating();
-    const bool everyVoice = chooseVoices(parser, route, request);
-    const int status = speakDrafts(folder, route, request, rate, parser.isSet(QStringLiteral("dry-run")));
-    return everyVoice ? status : Failure;
-}
-
-// The voice of each language the route uses, from --voice or the route; a language without a
-// voice is said and left out, and the result is false.
-bool RouteTool::chooseVoices(const QCommandLineParser &parser, const RouteData &route, VoiceDraftRequest &request)
-{
-    const QStringList given = parser.value(QStringLiteral("voice")).split(QLatin1Char(','));
-    const int languages = route.hasSecondLanguage() ? 2 : 1;
-    bool everyVoice = true;
-    for (int language = 0; language < languages; ++language) {
-        const QString voice = given.value(language).trimmed();
-        request.voices[language] = voice.isEmpty() ? routeVoice(route, language) : voice;
-        if (request.voices[language].isEmpty()) {
-            everyVoice = false;
-            fail(tr("language %1: the route does not tell which it is; give its voice with --voice. Nothing is "
-                    "spoken in it.")
-                     .arg(language + 1));
-        } else if (!SpeechSynthesizer::hasVoice(request.voices[language])) {
-            everyVoice = false;
-            fail(tr("language %1: espeak-ng has no voice \"%2\". Nothing is spoken in it.")
-                     .arg(language + 1)
-                     .arg(request.voices[language]));
-            request.voices[language].clear();
-        }
-    }
-    return everyVoice;
-}
-
-int RouteTool::speakDrafts(const QString &folder, RouteData &route, const VoiceDraftRequest &request, int rate,
-                           bool dryRun)
-{
-    const QList<VoiceDraft> drafts = planVoiceDrafts(route, request);
-    const auto line = [&](const VoiceDraft &draft, const QString &duration) {
-        m_out.write(QStringLiteral("%1/%2%3: %4\n")
-                        .arg(folder, draft.fileName, duration, draft.texts.join(QLatin1String(" / ")))
-                        .toUtf8());
-    };
-    if (dryRun) {
-        for (const VoiceDraft &draft : drafts)
-            line(draft, QString());
-        m_out.write(tr("%1: %n file(s) to write\n", nullptr, drafts.size()).arg(folder).toUtf8());
-        return Success;
-    }
-    qint64 total = 0;
-    int written = 0;
-    QString failedFile;
-    const bool spoken = speakVoiceDrafts(
-        route, drafts, rate,
-        [&](const VoiceDraft &draft, qint64 duration) {
-            line(draft, QStringLiteral(" (%1 s)").arg(duration / 1000.0, 0, 'f', 1));
-            total += duration;
-            ++written;
-        },
-        failedFile);
-    m_out.write(tr("%1: %n file(s) written, %2 s in all\n", nullptr, written)
-                    .arg(folder)
-                    .arg(total / 1000.0, 0, 'f', 1)
-                    .toUtf8());
-    return spoken ? Success : fail(tr("cannot write %1.").arg(QDir(folder).filePath(failedFile)));
-}
-
-QList<QCommandLineOption> RouteTool::importGtfsOptions()
-{
-    return {
-        {QStringLiteral("route"), tr("The line: its route_short_name, or else its route_id."), QStringLiteral("NAME")},
-        {QStringLiteral("trip"), tr("Take the stops of this one trip instead of the most frequent pattern."),
-         QStringLiteral("ID")},
-        {QStringLiteral("language"),
-         tr("The language of the announcement words when the feed names none in feed_info.txt or agency.txt "
-            "(default ru)."),
-         QStringLiteral("CODE")},
-        {QStringLiteral("second-language"), tr("The translations.txt language of the route's second language."),
-         QStringLiteral("CODE")},
-        {QStringLiteral("stop-word"), tr("The word in front of a stop's name in its announcement."),
-         QStringLiteral("TEXT")},
-        {QStringLiteral("next-word"), tr("The words in front of the next stop's name in its announcement."),
-         QStringLiteral("TEXT")},
-        {QStringLiteral("clean-names"),
-         tr("Take parenthesised remarks out of the stop names and collapse blanks; the names changed are listed.")},
-        {QStringLiteral("max-stops"),
-         tr("The most stops a trip may have (default %1); a feed with a longer trip is refused.")
-             .arg(GtfsLimits::tripStops),
-         QStringLiteral("N")},
-        {QStringLiteral("list"),
-         tr("Print the routes of the feed that have trips, in natural order of their short names: id, short name, "
-            "long name and the trips of each direction, separated by tabs.")},
-        {QStringLiteral("all"),
-         tr("Import every route that has trips, reading the feed once, into FOLDER/<short name>; FOLDER must not "
-            "hold any of these folders yet. With --list: print the routes without trips as well.")},
-    };
-}
-
-int RouteTool::importGtfs(const QCommandLineParser &parser)
-{
-    const QString name = QStringLiteral("import-gtfs");
-    const QStringList arguments = parser.positionalArguments();
-    const bool all = parser.isSet(QStringLiteral("all"));
-    if (parser.isSet(QStringLiteral("list"))) {
-        if (arguments.size() != 1)
-            return usageError(tr("import-gtfs --list expects FEED only."), name);
-        return listGtfs(arguments.at(0), all ? GtfsRouteFilter::All : GtfsRouteFilter::WithTrips);
-    }
-    if (all && (parser.isSet(QStringLiteral("route")) || parser.isSet(QStringLiteral("trip"))))
-        return usageError(tr("import-gtfs --all imports every route: it takes no --route or --trip."), name);
-    if (arguments.size() != 2 || !(all || parser.isSet(QStringLiteral("route"))))
-        return usageError(tr("import-gtfs expects FEED, --route NAME and FOLDER."), name);
-    GtfsImportOptions options;
-    options.route = parser.value(QStringLiteral("route"));
-    options.trip = parser.value(QStringLiteral("trip"));
-    if (parser.isSet(QStringLiteral("language")))
-        options.language = parser.value(QStringLiteral("language"));
-    options.secondLanguage = parser.value(QStringLiteral("second-language"));
-    options.stopWord = parser.value(QStringLiteral("stop-word"));
-    options.nextWord = parser.value(QStringLiteral("next-word"));
-    options.cleanNames = parser.isSet(QStringLiteral("clean-names"));
-    if (!readInteger(parser, {QStringLiteral("max-stops"), 1, std::numeric_limits<int>::max(), &options.maxStops}))
-        return usageError(tr("import-gtfs: --max-stops must be a whole number from 1 on."), name);
-    const QString folder = folderArgument(arguments.at(1));
-    if (all)
-        return importDepot(arguments.at(0), options, folder);
-    QStringList notes;
-    QString error;
-    switch (importGtfsIntoFolder(arguments.at(0), options, routePath(folder), notes, error)) {
-    case GtfsImportResult::FeedRefused:
-        return refuse(error + QLatin1Char('.'));
-    case GtfsImportResult::NotWritten:
-        return fail(error + QLatin1Char('.'));
-    case GtfsImportResult::Imported:
-        break;
-    }
-    for (const QString &note : notes)
-        m_out.write((folder + QLatin1String(": ") + note + QLatin1Char('\n')).toUtf8());
-    m_out.write(importCheckText(folder, finishImport(routePath(folder))));
-    return Success;
-}
-
-// Gives a route just imported into path the editor.ini of a new route, and checks it: what the
-// import could not settle, such as stops without positions, is said at once.
-QList<RouteProblem> RouteTool::finishImport(const QString &path)
-{
-    EditorIni().write(path);
-    RouteData route;
-    route.load(path);
-    return checkRouteAndBoards(route, EditorIni(), false);
-}
-
-// The check of a route just imported: a summary with the count of each problem, then a line for
-// each board text too wide for its board, which the user has to give a shorter board form.
-QByteArray RouteTool::importCheckText(const QString &folder, const QList<RouteProblem> &problems)
-{
-    QList<RouteProblem> tooWide;
-    for (const RouteProblem &problem : problems) {
-        if (problem.code == QLatin1String("too-wide"))
-            tooWide.append(problem);
-    }
-    return importCheckCounts(folder, problems) + (tooWide.isEmpty() ? QByteArray() : checkReportText(folder, tooWide));
-}
-
-// A line with the count of each problem the check of an imported route found.
-QByteArray RouteTool::importCheckCounts(const QString &folder, const QList<RouteProblem> &problems)
-{
-    if (problems.isEmpty())
-        return checkReportText(folder, problems);
-    QMap<QString, int> counts;
-    for (const RouteProblem &problem : problems)
-        ++counts[problem.code];
-    QStringList parts;
-    for (auto count = counts.cbegin(); count != counts.cend(); ++count)
-        parts.append(QStringLiteral("%1 %2").arg(count.value()).arg(count.key()));
-    const QString summary = tr("%1: %n problem(s): %2; \"%3 check %1\" lists them", nullptr, problems.size())
-                                .arg(folder, parts.join(QLatin1String(", ")), toolName);
-    return (summary + QLatin1Char('\n')).toUtf8();
-}
-
-int RouteTool::listGtfs(const QString &feed, GtfsRouteFilter filter)
-{
-    QList<GtfsRouteSummary> routes;
-    QString error;
-    if (!listGtfsRoutes(feed, routes, error, filter))
-        return refuse(error + QLatin1Char('.'));
-    QByteArray text;
-    for (const GtfsRouteSummary &route : routes) {
-        text += QStringList{route.id, route.shortName, route.longName, QString::number(route.trips[0]),
-                            QString::number(route.trips[1])}
-                    .join(QLatin1Char('\t'))
-                    .toUtf8()
-            + '\n';
-    }
-    m_out.write(text);
-    return Success;
 }
 
 QList<QCommandLineOption> RouteTool::checkOptions()

@@ -53,6 +53,20 @@ private:
         bool lastArgumentOptional = false;
     };
 
+    inline static const QString toolName = QStringLiteral("marvolt-route");
+
+    struct IntegerOption
+    {
+        QString name;
+        int minimum;
+        int maximum;
+        int *value;
+    };
+    // An absent option keeps its default; false when the value is no whole number in range.
+    static bool readInteger(const QCommandLineParser &parser, const IntegerOption &option);
+    // The first positional argument, the route folder, as folderArgument() gives it.
+    static QString folderOf(const QCommandLineParser &parser);
+
     static QList<Command> commands();
     int runCommand(const Command &command, const QStringList &arguments);
     int dump(const QCommandLineParser &parser);
@@ -67,9 +81,11 @@ private:
     int check(const QCommandLineParser &parser);
     FolderCheck checkFolder(const QString &folder);
     static QList<QCommandLineOption> checkOptions();
+    // The import of a GTFS feed, in routetool_gtfs.cpp.
     int importGtfs(const QCommandLineParser &parser);
     static QList<QCommandLineOption> importGtfsOptions();
     int listGtfs(const QString &feed, GtfsRouteFilter filter);
+    // The voice drafts, in routetool_voice.cpp.
     int speak(const QCommandLineParser &parser);
     static QList<QCommandLineOption> speakOptions();
     bool chooseVoices(const QCommandLineParser &parser, const RouteData &route, VoiceDraftRequest &request);
