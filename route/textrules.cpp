@@ -85,7 +85,9 @@ QString decodeFileText(const QByteArray &bytes)
 {
     if (!looksLikeUtf8(bytes))
         return decodeCodePage(bytes, CodePage::Windows1251);
-    QString text = QString::fromUtf8(bytes);
+    // Qt 5 stops the QByteArray overload at the first zero byte, which would cut the field
+    // there on the second load of a text that Windows-1251 decoding kept whole on the first.
+    QString text = QString::fromUtf8(bytes.constData(), bytes.size());
     // The decoder drops a byte order mark at the very start of the bytes and keeps any later
     // one, so a field of two marks would lose one on every save. The readers skip the mark
     // at the start of a file themselves; within a file, every byte stays.
@@ -116,7 +118,7 @@ bool isUtf8(const QByteArray &bytes)
     // The decoder replaces what is no UTF-8, and what it replaced does not encode back the same.
     // It also drops a byte order mark at the start, which is valid UTF-8.
     const bool marked = bytes.startsWith("\xEF\xBB\xBF");
-    return QString::fromUtf8(bytes).toUtf8() == (marked ? bytes.mid(3) : bytes);
+    return QString::fromUtf8(bytes.constData(), bytes.size()).toUtf8() == (marked ? bytes.mid(3) : bytes);
 }
 
 int fileKind(const QString &name)

@@ -45,6 +45,10 @@ void TestTextRules::decodeFileText_data()
         QTest::addRow("utf8 %s", qPrintable(text)) << text.toUtf8() << text;
         QTest::addRow("cp1251 %s", qPrintable(text)) << windows1251(text) << text;
     }
+    // A zero byte within a field keeps what follows it, as the Windows-1251 decoding does.
+    const QString withZero = QStringLiteral("Улица") + QChar(0) + QStringLiteral("Мира");
+    QTest::newRow("utf8 with a zero byte") << withZero.toUtf8() << withZero;
+    QTest::newRow("cp1251 with a zero byte") << windows1251(withZero) << withZero;
 }
 
 void TestTextRules::decodeFileText()
@@ -118,6 +122,7 @@ void TestTextRules::strictUtf8_data()
     QTest::newRow("cut off at the end") << QByteArray("\xD0") << false;
     QTest::newRow("overlong") << QByteArray("\xC0\xAF") << false;
     QTest::newRow("surrogate") << QByteArray("\xED\xA0\x80") << false;
+    QTest::newRow("zero byte within") << QByteArray("id\0\xD0\x92", 5) << true;
 }
 
 void TestTextRules::strictUtf8()
