@@ -45,7 +45,8 @@ quint8 readRadius(const QByteArray &field)
 }
 
 // A field missing from the end of the line gives the default radius; latitude and longitude
-// that are no number leave the position as it was.
+// that are no number leave the position as it was. The file keeps a radius only beside a
+// position, so a stop without one keeps the default radius.
 void readPosition(Station &station, const QList<QByteArray> &fields)
 {
     station.radius = defaultStationRadius;
@@ -54,7 +55,7 @@ void readPosition(Station &station, const QList<QByteArray> &fields)
         station.coordinate.setLatitude(degrees);
     if (fields.size() >= 2 && readDegrees(fields.at(1), degrees))
         station.coordinate.setLongitude(degrees);
-    if (fields.size() >= 3)
+    if (fields.size() >= 3 && station.coordinate.isValid())
         station.radius = readRadius(fields.at(2));
 }
 

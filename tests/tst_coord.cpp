@@ -66,6 +66,7 @@ void TestCoord::stationLine_data()
     QTest::newRow("LF line end") << QByteArray("2 55.75 37.6 40\n3 1 2 3\n") << QStringLiteral("55.75 37.6 40");
     QTest::newRow("tab joins latitude and longitude") << QByteArray("2 55.75\t37.6 40") << QStringLiteral("nan 40 25");
     QTest::newRow("tab before the radius") << QByteArray("2 55.75 37.6\t40") << QStringLiteral("55.75 nan 25");
+    QTest::newRow("radius without a position") << QByteArray("2 55.75 3\xCB.6 40") << QStringLiteral("55.75 nan 25");
     QTest::newRow("radius keeps its low eight bits")
         << QByteArray("2 55.75 37.6 300") << QStringLiteral("55.75 37.6 44");
     QTest::newRow("radius 256") << QByteArray("2 55.75 37.6 256") << QStringLiteral("55.75 37.6 0");
