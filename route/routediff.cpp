@@ -400,3 +400,13 @@ QList<RouteChange> diffRoutes(const RouteData &before, const RouteData &after)
     differ.stops(pairing);
     return differ.changes();
 }
+
+bool sameRoute(const RouteData &before, const RouteData &after)
+{
+    const QList<RouteChange> changes = diffRoutes(before, after);
+    static const QStringList listChanges{QStringLiteral("stop-added"), QStringLiteral("stop-removed"),
+                                         QStringLiteral("stop-moved"), QStringLiteral("return-start")};
+    return std::all_of(changes.cbegin(), changes.cend(), [](const RouteChange &change) {
+        return !listChanges.contains(change.kind) && change.oldValue.trimmed() == change.newValue.trimmed();
+    });
+}

@@ -37,3 +37,9 @@ struct RouteChange
 // second-language text, then in order; an insertion shifts nothing. Route-wide changes come
 // first, then the stops in the order of the new version.
 QList<RouteChange> diffRoutes(const RouteData &before, const RouteData &after);
+
+// Whether after keeps everything before holds, as the route files keep it: the same stops in the
+// same order, the same values and texts, blanks around a text aside, which the readers trim and
+// the route check counts as no loss. A route saved and read again must be the same route wherever
+// the check reports no loss.
+bool sameRoute(const RouteData &before, const RouteData &after);

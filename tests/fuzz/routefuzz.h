@@ -7,9 +7,10 @@
 
 class RouteData;
 
-// The check every route-folder fuzzer makes: its input is written into a fresh route folder,
-// which is loaded and saved, loaded again and saved again; the second save must write the
-// bytes of the first, so that saving an opened route twice never drifts.
+// The checks every route-folder fuzzer makes: its input is written into a fresh route folder,
+// which is loaded and saved, loaded again and saved again. The route read back must be the route
+// saved wherever the route check reports no loss, and differ where it reports one; the second
+// save must write the bytes of the first, so that saving an opened route twice never drifts.
 namespace RouteFuzz {
 
 // inputPath is relative to the parent folder of the route folder "route", whose advertising
