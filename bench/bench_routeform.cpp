@@ -2,6 +2,8 @@
 // waits a user feels when a route opens and at every Ctrl+Z.
 
 #include "benchtiming.h"
+#include "coordinatecommands.h"
+#include "filelistcommands.h"
 #include "frontboardcommands.h"
 #include "fronttablowidget.h"
 #include "largeroute.h"
@@ -71,6 +73,33 @@ void BenchRouteForm::undoRedo_data()
     QTest::addColumn<int>("edit");
     QTest::newRow("front number") << 0;
     QTest::newRow("name of a stop in the middle") << 1;
+    QTest::newRow("side name of a stop in the middle") << 2;
+    QTest::newRow("sound file attached to a stop in the middle") << 3;
+    QTest::newRow("position of a stop in the middle") << 4;
+    QTest::newRow("stop added in the middle") << 5;
+    QTest::newRow("stop removed in the middle") << 6;
+}
+
+// One edit of the large route: the front number, or an edit of a stop in the middle.
+static QUndoCommand *benchEdit(RouteForm &page, int edit)
+{
+    const int stop = largeRouteStops / 2 + 3;
+    switch (edit) {
+    case 0:
+        return new SetFrontNumberCommand(&page, QStringLiteral("77"));
+    case 1:
+        return new SetStationNameCmd(&page, stop, 0, QStringLiteral("Остановка"));
+    case 2:
+        return new SetStationSideNameCmd(&page, stop, 0, QStringLiteral("Сторона"));
+    case 3:
+        return new AddStationSoundFileCmd(&page, stop, 0, QStringLiteral("new.wav"));
+    case 4:
+        return new SetStationCoordinate(&page, stop, QGeoCoordinate(55.1, 37.2));
+    case 5:
+        return new AddStationCommand(&page, stop);
+    default:
+        return new RemoveStationCommand(&page, stop);
+    }
 }
 
 // Undo and redo of one edit, each bringing the place of the change into view and painted.
@@ -80,10 +109,7 @@ void BenchRouteForm::undoRedo()
     RouteForm page;
     QVERIFY(page.openRoute(m_folder));
     page.show();
-    if (edit == 0)
-        page.undoStack()->push(new SetFrontNumberCommand(&page, QStringLiteral("77")));
-    else
-        page.undoStack()->push(new SetStationNameCmd(&page, largeRouteStops / 2 + 3, 0, QStringLiteral("Остановка")));
+    page.undoStack()->push(benchEdit(page, edit));
     QCoreApplication::processEvents();
     Timing undoing;
     Timing redoing;

@@ -10,6 +10,7 @@
 #include <QBasicTimer>
 #include <QGeoCoordinate>
 #include <QModelIndex>
+#include <QUrl>
 #include <QWidget>
 
 #include <array>
@@ -459,6 +460,7 @@ private:
     // routeform_sound.cpp
     void connectPlayer();
     void loadSound(const QString &name);
+    void applySelectedSound();
     void showPlayTime(qint64 position, qint64 duration);
     void onVoiceDraftSpoken();
     void playVoiceDraft(int station);
@@ -503,6 +505,12 @@ private:
     // Merge bursts of folder change notifications into one refresh of the file lists.
     QBasicTimer m_folderTimer;
     QBasicTimer m_adFolderTimer;
+    // The sound selected and the sound the player holds: the player loads the selection when
+    // this timer fires, so that selections passed over, or a list refilled with the same
+    // selection, load nothing.
+    QBasicTimer m_soundTimer;
+    QUrl m_selectedSound;
+    QUrl m_loadedSound;
     std::unique_ptr<Ui::RouteForm> ui;
     // Whether the splitter has its place, from the user's last choice or from the first showing.
     bool m_splitterPlaced = false;

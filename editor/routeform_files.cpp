@@ -203,6 +203,8 @@ void RouteForm::timerEvent(QTimerEvent *event)
     } else if (event->timerId() == m_adFolderTimer.timerId()) {
         m_adFolderTimer.stop();
         refreshAdFileList();
+    } else if (event->timerId() == m_soundTimer.timerId()) {
+        applySelectedSound();
     } else {
         QWidget::timerEvent(event);
     }

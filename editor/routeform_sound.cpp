@@ -25,6 +25,9 @@ QString playTime(qint64 milliseconds)
         .arg((milliseconds / 1000) % 60, 2, 10, QLatin1Char('0'));
 }
 
+// How long a sound selection rests before the player loads it, in milliseconds.
+const int soundLoadDelay = 150;
+
 } // namespace
 
 void RouteForm::connectPlayer()
@@ -38,11 +41,25 @@ void RouteForm::connectPlayer()
     connect(m_draftWatcher, &QFutureWatcherBase::finished, this, &RouteForm::onVoiceDraftSpoken);
 }
 
-// Loads the sound file name of the route folder into the player, stopped; no name leaves it empty.
+// Selects the sound file name of the route folder for the player, which loads it when the
+// selection has rested a moment, or at Play; no name leaves the player empty. Loading a file
+// takes GStreamer over 10 ms: undo and redo, which show their stop again and refill its lists,
+// and a user going down the list would otherwise wait for every file passed.
 void RouteForm::loadSound(const QString &name)
 {
+    m_selectedSound = name.isEmpty() ? QUrl() : QUrl::fromLocalFile(m_route.folder() + QLatin1Char('/') + name);
+    m_soundTimer.start(soundLoadDelay, this);
+}
+
+// Loads the sound selected last into the player, stopped, unless the player has it already.
+void RouteForm::applySelectedSound()
+{
+    m_soundTimer.stop();
+    if (m_selectedSound == m_loadedSound)
+        return;
     m_player->stop();
-    m_player->setSource(name.isEmpty() ? QUrl() : QUrl::fromLocalFile(m_route.folder() + QLatin1Char('/') + name));
+    m_player->setSource(m_selectedSound);
+    m_loadedSound = m_selectedSound;
 }
 
 void RouteForm::stopPlaying()
@@ -52,6 +69,7 @@ void RouteForm::stopPlaying()
 
 void RouteForm::on_playSoundBtn_clicked()
 {
+    applySelectedSound();
     if (m_player->state() == SoundPlayer::PlayingState)
         m_player->pause();
     else
@@ -192,7 +210,9 @@ void RouteForm::playVoiceDraft(int station)
         return;
     ui->soundFileList->setCurrentRow(files(SoundFiles, station).indexOf(m_draft.fileName));
     // The player keeps a file it has loaded; a draft spoken anew under its name is loaded afresh.
-    loadSound(QString());
+    m_loadedSound.clear();
+    m_player->setSource(QUrl());
     loadSound(m_draft.fileName);
+    applySelectedSound();
     m_player->play();
 }

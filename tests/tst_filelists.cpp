@@ -383,7 +383,7 @@ void TestFileLists::player()
 
     auto *sounds = page.findChild<QListWidget *>(QStringLiteral("soundFileList"));
     sounds->setCurrentRow(0);
-    QCOMPARE(page.findChild<QLabel *>(QStringLiteral("playNameLabel"))->text(), QStringLiteral("gone.wav"));
+    QTRY_COMPARE(page.findChild<QLabel *>(QStringLiteral("playNameLabel"))->text(), QStringLiteral("gone.wav"));
     QTRY_COMPARE(page.findChild<QLabel *>(QStringLiteral("playErrorLabel"))->text(),
                  QStringLiteral("Ошибка воспроизведения!"));
 }
