@@ -3,6 +3,7 @@
 # make test-shuffled  the same tests again, each program's functions in a random order
 # make test-asan  the same tests built with the address and undefined-behaviour sanitizers
 # make fuzz       runs every fuzzer (route files, GTFS feeds) for FUZZ_SECONDS seconds, one after the other
+# make monkey     random edits on the route page, undone and redone: MONKEY_SEEDS seeds of MONKEY_ACTIONS each
 # make screenshots  renders the README's pictures of the editor into docs/images
 # make package    builds, and leaves the Debian package marvolt_<version>_<arch>.deb in build/
 #
@@ -30,7 +31,7 @@ SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:check_initial
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan.supp:print_suppressions=0
 
-.PHONY: all deps configure build run test test-shuffled test-asan fuzz screenshots package clean
+.PHONY: all deps configure build run test test-shuffled test-asan fuzz monkey screenshots package clean
 
 all: build
 
@@ -67,6 +68,14 @@ fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DMARVOLT_QT=$(QT) -DMARVOLT_FUZZ=ON
 	cmake --build $(FUZZ_DIR) -j$(JOBS) --target $(FUZZ_TARGETS)
 	./scripts/fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
+# The long run of the monkey test that ctest runs short; a failure names the seed to repeat it with
+# ("tests/tst_monkey -seed S -seeds 1 -actions N"). Each seed may take minutes.
+MONKEY_SEEDS ?= 50
+MONKEY_ACTIONS ?= 2000
+monkey: build
+	QT_QPA_PLATFORM=offscreen QTEST_FUNCTION_TIMEOUT=1800000 $(BUILD_DIR)/tests/tst_monkey -silent \
+		-seed 1 -seeds $(MONKEY_SEEDS) -actions $(MONKEY_ACTIONS)
 
 # The pictures of the README, made by the program itself on a fresh copy of the example route;
 # run again whenever the route page changes.

@@ -80,22 +80,33 @@ public:
     // only while it has no focus; a window that becomes active late gives the field the focus.
     DialogGuard &answerFile(const QString &path)
     {
-        return expect<QFileDialog>([path](QFileDialog *dialog) {
-            const QFileDialog::FileMode mode = dialog->fileMode();
-            // getExistingDirectory() asks in a mode of its own, DirectoryOnly.
-            if (mode != QFileDialog::AnyFile && mode != QFileDialog::ExistingFile
-                && mode != QFileDialog::ExistingFiles) {
-                dialog->setDirectory(path);
-            } else {
-                if (QWidget *field = dialog->focusWidget())
-                    field->clearFocus();
-                dialog->setDirectory(QFileInfo(path).absolutePath());
-                dialog->selectFile(QFileInfo(path).fileName());
-            }
-            // accept() is protected; the slot is reached through the meta-object as the OK button does.
-            QMetaObject::invokeMethod(dialog, "accept");
-            return !dialog->isVisible();
-        });
+        return expect<QFileDialog>([path](QFileDialog *dialog) { return acceptFile(dialog, path); });
+    }
+
+    // Accepts dialog with path, as answerFile() does; false while the dialog does not take it.
+    static bool acceptFile(QFileDialog *dialog, const QString &path)
+    {
+        const QFileDialog::FileMode mode = dialog->fileMode();
+        // getExistingDirectory() asks in a mode of its own, DirectoryOnly.
+        if (mode != QFileDialog::AnyFile && mode != QFileDialog::ExistingFile && mode != QFileDialog::ExistingFiles) {
+            dialog->setDirectory(path);
+        } else {
+            if (QWidget *field = dialog->focusWidget())
+                field->clearFocus();
+            dialog->setDirectory(QFileInfo(path).absolutePath());
+            dialog->selectFile(QFileInfo(path).fileName());
+        }
+        // accept() is protected; the slot is reached through the meta-object as the OK button does.
+        QMetaObject::invokeMethod(dialog, "accept");
+        return !dialog->isVisible();
+    }
+
+    // Every dialog and popup that no expectation names goes to handler instead of failing the
+    // test: for a test whose random actions cannot know which dialogs they raise.
+    DialogGuard &answerOthers(Handler handler)
+    {
+        m_others = std::move(handler);
+        return *this;
     }
 
     // The next dialog of type Dialog (with text, when given) is answered by handler, which
@@ -184,6 +195,8 @@ private:
             if (expected.matches(widget) && (expected.text.isEmpty() || expected.text == text))
                 return m_expected.takeAt(index);
         }
+        if (m_others)
+            return {QString(), QString(), m_others, {}};
         return {};
     }
 
@@ -208,6 +221,7 @@ private:
 
     QTimer m_timer;
     QList<Expected> m_expected;
+    Handler m_others;
     QStringList m_seenTexts;
     QStringList m_unexpected;
     QPointer<QWidget> m_current;
