@@ -459,7 +459,7 @@ private:
 
     // routeform_sound.cpp
     void connectPlayer();
-    void loadSound(const QString &name);
+    void selectSound(const QString &name);
     void applySelectedSound();
     void showPlayTime(qint64 position, qint64 duration);
     void onVoiceDraftSpoken();

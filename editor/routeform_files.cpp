@@ -285,7 +285,7 @@ void RouteForm::allFilesRowChanged(FileList list, int row)
 void RouteForm::showSelectedFile(FileList list, const QString &name)
 {
     if (list == SoundFiles) {
-        loadSound(name);
+        selectSound(name);
         return;
     }
     const QString path = name.isEmpty() ? QString() : fileFolder(list) + QLatin1Char('/') + name;

@@ -45,7 +45,7 @@ void RouteForm::connectPlayer()
 // selection has rested a moment, or at Play; no name leaves the player empty. Loading a file
 // takes GStreamer over 10 ms: undo and redo, which show their stop again and refill its lists,
 // and a user going down the list would otherwise wait for every file passed.
-void RouteForm::loadSound(const QString &name)
+void RouteForm::selectSound(const QString &name)
 {
     m_selectedSound = name.isEmpty() ? QUrl() : QUrl::fromLocalFile(m_route.folder() + QLatin1Char('/') + name);
     m_soundTimer.start(soundLoadDelay, this);
@@ -212,7 +212,7 @@ void RouteForm::playVoiceDraft(int station)
     // The player keeps a file it has loaded; a draft spoken anew under its name is loaded afresh.
     m_loadedSound.clear();
     m_player->setSource(QUrl());
-    loadSound(m_draft.fileName);
+    selectSound(m_draft.fileName);
     applySelectedSound();
     m_player->play();
 }
