@@ -6,7 +6,8 @@
 #include <functional>
 
 // Two versions of the bundled example compared, the second changed in one way each time: the
-// stops matched by their sequence, and each change named once with its stops and values.
+// stops matched by their sequence, and each change named once with its stops and values; every
+// change but blanks around a text makes another route.
 class TestRouteDiff : public QObject
 {
     Q_OBJECT
@@ -107,6 +108,10 @@ void TestRouteDiff::equal()
     RouteData after;
     QVERIFY(loadExample(before) && loadExample(after));
     QCOMPARE(diffRoutes(before, after).size(), 0);
+    // Blanks around a text show as a change, yet leave the same route.
+    stop(after, 2)->name[0] = QLatin1Char(' ') + market + QLatin1Char(' ');
+    QCOMPARE(diffRoutes(before, after).size(), 1);
+    QVERIFY(sameRoute(before, after));
 }
 
 void TestRouteDiff::changes_data()
@@ -155,6 +160,7 @@ void TestRouteDiff::changes()
     for (const RouteChange &change : diffRoutes(before, after))
         found.append(summary(change));
     QCOMPARE(found, expected);
+    QVERIFY(!sameRoute(before, after));
 }
 
 QTEST_GUILESS_MAIN(TestRouteDiff)
