@@ -29,6 +29,7 @@
 #include <QUndoStack>
 #include <QtTest>
 
+#include <algorithm>
 #include <array>
 #include <memory>
 
@@ -161,7 +162,8 @@ QString writeGeneratedRoute(const QTemporaryDir &dir, const RouteShape &shape)
         return QString();
     const bool files = writeFile(folder + QLatin1String("/01.wav"), QByteArray())
         && writeFile(folder + QLatin1String("/02.wav"), QByteArray())
-        && writeFile(folder + QLatin1String("/t1.txt"), "Текст") && writeFile(folder + QLatin1String("/Rek/a.txt"), "A");
+        && writeFile(folder + QLatin1String("/t1.txt"), "Текст")
+        && writeFile(folder + QLatin1String("/Rek/a.txt"), "A");
     return files ? folder : QString();
 }
 
@@ -198,10 +200,10 @@ bool reachable(QWidget *widget, const QWidget *page)
 // Buttons whose work lies outside the route: sound, speech and the desktop's file manager.
 bool leftAlone(const QAbstractButton *button)
 {
-    static const QStringList names{
-        QStringLiteral("playSoundBtn"),       QStringLiteral("stopSoundBtn"),      QStringLiteral("speakSoundBtn"),
-        QStringLiteral("openSoundFolderBtn"), QStringLiteral("openTextFolderBtn"), QStringLiteral("openAdFolderBtn"),
-        QStringLiteral("openTextFileBtn"),    QStringLiteral("openAdTextFileBtn")};
+    static const QStringList names{QStringLiteral("playSoundBtn"),      QStringLiteral("stopSoundBtn"),
+                                   QStringLiteral("speakSoundBtn"),     QStringLiteral("openSoundFolderBtn"),
+                                   QStringLiteral("openTextFolderBtn"), QStringLiteral("openAdFolderBtn"),
+                                   QStringLiteral("openTextFileBtn"),   QStringLiteral("openAdTextFileBtn")};
     return button->objectName().isEmpty() || names.contains(button->objectName());
 }
 
@@ -210,7 +212,9 @@ class Monkey
 {
 public:
     Monkey(RouteForm &page, const QString &folder, quint32 seed)
-        : m_page(page), m_random(seed), m_seed(seed)
+        : m_page(page)
+        , m_random(seed)
+        , m_seed(seed)
     {
         const QString parent = QFileInfo(folder).absolutePath();
         m_folders = QStringList{folder + QLatin1String("/Rek"), folder + QLatin1String("/Rek2"), folder, parent,
@@ -233,12 +237,11 @@ public:
     bool answer(QWidget *dialog)
     {
         if (auto *box = qobject_cast<QMessageBox *>(dialog)) {
-            QList<QAbstractButton *> buttons = box->buttons();
-            QAbstractButton *button = buttons.at(int(m_random.bounded(buttons.size())));
-            for (QAbstractButton *candidate : buttons) {
-                if (m_saveAlways && box->buttonRole(candidate) == QMessageBox::AcceptRole)
-                    button = candidate;
-            }
+            const QList<QAbstractButton *> buttons = box->buttons();
+            const auto accept = std::find_if(buttons.cbegin(), buttons.cend(), [box](QAbstractButton *button) {
+                return box->buttonRole(button) == QMessageBox::AcceptRole;
+            });
+            QAbstractButton *button = m_saveAlways && accept != buttons.cend() ? *accept : pick(buttons);
             log(QStringLiteral("  answer \"%1\" with %2").arg(box->text(), button->text()));
             button->click();
         } else if (auto *input = qobject_cast<QInputDialog *>(dialog)) {
@@ -261,8 +264,7 @@ public:
 
     void step()
     {
-        while (!act(int(m_random.bounded(14)))) {
-        }
+        while (!act(int(m_random.bounded(14)))) { }
         QCoreApplication::processEvents();
     }
 
@@ -271,9 +273,13 @@ public:
     {
         const RouteData &route = m_page.route();
         if (route.backStationIndex() < 0 || route.backStationIndex() > route.stationCount())
-            return QStringLiteral("return direction starts at %1 of %2").arg(route.backStationIndex()).arg(route.stationCount());
+            return QStringLiteral("return direction starts at %1 of %2")
+                .arg(route.backStationIndex())
+                .arg(route.stationCount());
         if (m_stationList->model()->rowCount() != route.stationCount() + 1)
-            return QStringLiteral("%1 list rows for %2 stops").arg(m_stationList->model()->rowCount()).arg(route.stationCount());
+            return QStringLiteral("%1 list rows for %2 stops")
+                .arg(m_stationList->model()->rowCount())
+                .arg(route.stationCount());
         for (int index = 0; index < route.stationCount() && m_page.languageCount() == 1; ++index) {
             const Station *station = route.stationAt(index);
             if (!station->name[1].isEmpty() || !station->nextName[1].isEmpty() || !station->sideName[1].isEmpty())
@@ -285,7 +291,10 @@ public:
     // The seed and the last actions, for a failure message.
     QString report(const QString &failure) const
     {
-        return QStringLiteral("%1\nseed %2, the last actions:\n%3").arg(failure).arg(m_seed).arg(m_log.join(QLatin1Char('\n')));
+        return QStringLiteral("%1\nseed %2, the last actions:\n%3")
+            .arg(failure)
+            .arg(m_seed)
+            .arg(m_log.join(QLatin1Char('\n')));
     }
 
     void setSaveAlways(bool always) { m_saveAlways = always; }
@@ -342,15 +351,27 @@ private:
 
     bool typeText()
     {
-        static const QStringList texts{
-            QStringLiteral("Вокзал"),    QStringLiteral("  Центр"),  QStringLiteral("Парк_S"),
-            QStringLiteral("a\\b"),      QStringLiteral("конец\\"),  QStringLiteral("1;2"),
-            QStringLiteral("_"),         QString(),                  QStringLiteral("Остановка Рынок."),
-            QStringLiteral("Следующая остановка Парк."), QStringLiteral("END"), QStringLiteral("STOP"),
-            QStringLiteral("12А"),       QStringLiteral("Stop Market."), QStringLiteral("\"кавычки\" "),
-            QStringLiteral("MOABRSTN")};
-        static const QStringList positions{QStringLiteral("55.75580, 37.61730"), QStringLiteral("55.7 37.6"),
-                                           QString(), QStringLiteral("abc"), QStringLiteral("91, 200"),
+        static const QStringList texts{QStringLiteral("Вокзал"),
+                                       QStringLiteral("  Центр"),
+                                       QStringLiteral("Парк_S"),
+                                       QStringLiteral("a\\b"),
+                                       QStringLiteral("конец\\"),
+                                       QStringLiteral("1;2"),
+                                       QStringLiteral("_"),
+                                       QString(),
+                                       QStringLiteral("Остановка Рынок."),
+                                       QStringLiteral("Следующая остановка Парк."),
+                                       QStringLiteral("END"),
+                                       QStringLiteral("STOP"),
+                                       QStringLiteral("12А"),
+                                       QStringLiteral("Stop Market."),
+                                       QStringLiteral("\"кавычки\" "),
+                                       QStringLiteral("MOABRSTN")};
+        static const QStringList positions{QStringLiteral("55.75580, 37.61730"),
+                                           QStringLiteral("55.7 37.6"),
+                                           QString(),
+                                           QStringLiteral("abc"),
+                                           QStringLiteral("91, 200"),
                                            QStringLiteral("-33.86882, 151.20929")};
         QLineEdit *edit = pickReachable(m_edits);
         if (!edit)
@@ -441,7 +462,8 @@ private:
     // Each entry names the undo stack's place and size before the action.
     void log(const QString &action)
     {
-        m_log.append(QStringLiteral("%1/%2 %3").arg(m_page.undoStack()->index()).arg(m_page.undoStack()->count()).arg(action));
+        m_log.append(
+            QStringLiteral("%1/%2 %3").arg(m_page.undoStack()->index()).arg(m_page.undoStack()->count()).arg(action));
         if (m_log.size() > 20)
             m_log.removeFirst();
     }
@@ -467,7 +489,10 @@ class TestMonkey : public QObject
     Q_OBJECT
 
 public:
-    explicit TestMonkey(const MonkeyOptions &options) : m_options(options) {}
+    explicit TestMonkey(const MonkeyOptions &options)
+        : m_options(options)
+    {
+    }
 
 private slots:
     void init();
@@ -508,9 +533,9 @@ void TestMonkey::undoRedoEverything()
     Monkey monkey(page, folder, seed);
     DialogGuard dialogs;
     dialogs.answerOthers([&monkey](QWidget *dialog) { return monkey.answer(dialog); });
-    monkey.setSaveAlways(true);
     QVERIFY(page.openRoute(folder));
     // The layout question may change the route as it opens; it is then saved as changed.
+    monkey.setSaveAlways(true);
     if (page.canSave())
         QVERIFY(page.saveRoute());
     const RouteFiles opened = readRouteFiles(page.route());
@@ -530,11 +555,14 @@ void TestMonkey::undoRedoEverything()
     while (page.canUndo()) {
         page.undo();
         const QString broken = monkey.brokenInvariant();
-        QVERIFY2(broken.isEmpty(), qPrintable(monkey.report(QStringLiteral("undo to %1: %2").arg(page.undoStack()->index()).arg(broken))));
+        QVERIFY2(
+            broken.isEmpty(),
+            qPrintable(monkey.report(QStringLiteral("undo to %1: %2").arg(page.undoStack()->index()).arg(broken))));
     }
     QVERIFY(page.saveRoute());
     QString differs = difference(opened, readRouteFiles(page.route()));
-    QVERIFY2(differs.isEmpty(), qPrintable(monkey.report(QStringLiteral("after undoing %1 steps, %2").arg(steps).arg(differs))));
+    QVERIFY2(differs.isEmpty(),
+             qPrintable(monkey.report(QStringLiteral("after undoing %1 steps, %2").arg(steps).arg(differs))));
     while (page.undoStack()->index() < steps) {
         page.redo();
         const QString broken = monkey.brokenInvariant();
@@ -542,7 +570,8 @@ void TestMonkey::undoRedoEverything()
     }
     QVERIFY(page.saveRoute());
     differs = difference(edited, readRouteFiles(page.route()));
-    QVERIFY2(differs.isEmpty(), qPrintable(monkey.report(QStringLiteral("after redoing %1 steps, %2").arg(steps).arg(differs))));
+    QVERIFY2(differs.isEmpty(),
+             qPrintable(monkey.report(QStringLiteral("after redoing %1 steps, %2").arg(steps).arg(differs))));
 }
 
 namespace {
