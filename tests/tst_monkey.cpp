@@ -264,7 +264,9 @@ public:
 
     void step()
     {
-        while (!act(int(m_random.bounded(14)))) { }
+        // An action that finds nothing to act on is drawn again.
+        while (!act(int(m_random.bounded(14))))
+            continue;
         QCoreApplication::processEvents();
     }
 
@@ -300,7 +302,7 @@ public:
     void setSaveAlways(bool always) { m_saveAlways = always; }
 
 private:
-    template <typename T> T pick(const QList<T> &items) { return items.at(int(m_random.bounded(items.size()))); }
+    template <typename T> T pick(const QList<T> &items) { return items.at(int(m_random.bounded(int(items.size())))); }
 
     template <typename W> W *pickReachable(const QList<W *> &widgets)
     {
