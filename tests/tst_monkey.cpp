@@ -16,8 +16,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRandomGenerator>
@@ -109,12 +109,6 @@ QString difference(const RouteFiles &expected, const RouteFiles &actual)
     return QString();
 }
 
-bool writeFile(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
-}
-
 // Stop texts of entry index in a direction of count entries. In the alternating layout each
 // direction ends with a stop entry and alternates backwards from there.
 void nameEntry(RouteData &route, Station &station, int index, int count, const RouteShape &shape)
@@ -135,7 +129,7 @@ QString writeGeneratedRoute(const QTemporaryDir &dir, const RouteShape &shape)
 {
     const QString folder = dir.filePath(QStringLiteral("route"));
     RouteData route;
-    if (!route.createNew(folder) || !QDir().mkpath(folder + QLatin1String("/Rek")))
+    if (!route.createNew(folder) || !FixtureFiles::writeFile(folder + QLatin1String("/Rek/a.txt"), "A"))
         return QString();
     while (route.stationCount() > 0)
         route.removeStation(0);
@@ -160,10 +154,9 @@ QString writeGeneratedRoute(const QTemporaryDir &dir, const RouteShape &shape)
     route.setAdTextFiles({QStringLiteral("a.txt")});
     if (!route.save())
         return QString();
-    const bool files = writeFile(folder + QLatin1String("/01.wav"), QByteArray())
-        && writeFile(folder + QLatin1String("/02.wav"), QByteArray())
-        && writeFile(folder + QLatin1String("/t1.txt"), "Текст")
-        && writeFile(folder + QLatin1String("/Rek/a.txt"), "A");
+    const bool files = FixtureFiles::writeFile(folder + QLatin1String("/01.wav"), QByteArray())
+        && FixtureFiles::writeFile(folder + QLatin1String("/02.wav"), QByteArray())
+        && FixtureFiles::writeFile(folder + QLatin1String("/t1.txt"), "Текст");
     return files ? folder : QString();
 }
 
@@ -174,7 +167,7 @@ bool writeSecondAdFolder(const QString &routeFolder)
     RouteData list;
     list.setAdFolder(folder);
     list.setAdTextFiles({QStringLiteral("b.txt"), QStringLiteral("c.txt")});
-    return QDir().mkpath(folder) && list.writeAdTexts() && writeFile(folder + QLatin1String("/b.txt"), "B");
+    return FixtureFiles::writeFile(folder + QLatin1String("/b.txt"), "B") && list.writeAdTexts();
 }
 
 // Whether a user can reach widget: every tab on the way can be opened, every other page on the
