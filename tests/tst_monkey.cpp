@@ -230,7 +230,12 @@ public:
     bool answer(QWidget *dialog)
     {
         if (auto *box = qobject_cast<QMessageBox *>(dialog)) {
-            const QList<QAbstractButton *> buttons = box->buttons();
+            // The buttons that answer: "Show Details..." only opens the details.
+            QList<QAbstractButton *> buttons;
+            for (QAbstractButton *button : box->buttons()) {
+                if (box->buttonRole(button) != QMessageBox::ActionRole)
+                    buttons.append(button);
+            }
             const auto accept = std::find_if(buttons.cbegin(), buttons.cend(), [box](QAbstractButton *button) {
                 return box->buttonRole(button) == QMessageBox::AcceptRole;
             });
